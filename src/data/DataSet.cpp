@@ -1,0 +1,324 @@
+#include "data/DataSet.h"
+#include "data/Exceptions.h"
+#include <QSqlField>
+#include <QSqlRecord>
+#include <algorithm>
+
+TDataSet::TDataSet(QObject *parent) : QObject(parent) {}
+TDataSet::~TDataSet() = default;
+
+TField *TDataSet::AddField(TFieldKind kind, const QString &name)
+{
+    auto field = std::make_unique<TField>(this, kind, name);
+    field->m_index = int(m_fields.size());
+    m_fields.push_back(std::move(field));
+    for (Row &r : m_rows)
+        r.resize(m_fields.size());
+    return m_fields.back().get();
+}
+
+TField *TDataSet::FindField(const QString &name) const
+{
+    for (const auto &f : m_fields)
+        if (f->FieldName().compare(name, Qt::CaseInsensitive) == 0)
+            return f.get();
+    return nullptr;
+}
+
+TField *TDataSet::FieldByName(const QString &name) const
+{
+    TField *f = FindField(name);
+    if (!f)
+        throw EDatabaseError(QStringLiteral("找不到字段“%1”").arg(name), QString());
+    return f;
+}
+
+QList<TField *> TDataSet::Fields() const
+{
+    QList<TField *> list;
+    list.reserve(int(m_fields.size()));
+    for (const auto &f : m_fields)
+        list.append(f.get());
+    return list;
+}
+
+void TDataSet::SetActive(bool active)
+{
+    if (active == m_active)
+        return;
+    Q_EMIT aboutToReset();
+    m_active = active;
+    m_rows.clear();
+    m_sortText.clear();
+    setCursor(-1);
+    Q_EMIT reset();
+}
+
+static TFieldKind kindOfColumn(const QSqlField &f)
+{
+    switch (f.metaType().id()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+        return TFieldKind::Integer;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return TFieldKind::Float;
+    case QMetaType::Bool:
+        return TFieldKind::Boolean;
+    case QMetaType::QDateTime:
+    case QMetaType::QDate:
+        return TFieldKind::DateTime;
+    case QMetaType::QByteArray:
+        return TFieldKind::Blob;
+    default:
+        return TFieldKind::WideString;
+    }
+}
+
+void TDataSet::LoadFromQuery(QSqlQuery &query)
+{
+    const QSqlRecord rec = query.record();
+    if (m_fields.empty() || m_fieldsFromQuery) {
+        // Without declared fields every statement brings its own columns.
+        Q_EMIT aboutToReset();
+        m_rows.clear();
+        m_fields.clear();
+        for (int c = 0; c < rec.count(); ++c)
+            AddField(kindOfColumn(rec.field(c)), rec.fieldName(c));
+        m_fieldsFromQuery = true;
+        m_active = false;
+        setCursor(-1);
+        Q_EMIT reset();
+        Q_EMIT fieldsChanged();
+    }
+    // Map each declared field to its result column by name, case-insensitively.
+    m_queryColumns.assign(m_fields.size(), -1);
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        const TField *f = m_fields[i].get();
+        for (int c = 0; c < rec.count(); ++c)
+            if (rec.fieldName(c).compare(f->FieldName(), Qt::CaseInsensitive) == 0) {
+                m_queryColumns[i] = c;
+                break;
+            }
+        if (m_queryColumns[i] < 0 && !f->Calculated())
+            throw EDatabaseError(QStringLiteral("找不到字段“%1”").arg(f->FieldName()), query.lastQuery());
+    }
+
+    Q_EMIT aboutToReset();
+    m_rows.clear();
+    m_sortText.clear();
+    m_active = true;
+    const size_t n = m_fields.size();
+    while (query.next()) {
+        Row row(n);
+        for (size_t i = 0; i < n; ++i)
+            if (m_queryColumns[i] >= 0)
+                row[i] = m_fields[i]->Normalize(query.value(m_queryColumns[i]));
+        m_rows.push_back(std::move(row));
+    }
+    if (m_onCalc)
+        for (int r = 0; r < RecordCount(); ++r)
+            calcRow(r);
+    setCursor(m_rows.empty() ? -1 : 0);
+    Q_EMIT reset();
+}
+
+void TDataSet::EmptyDataSet()
+{
+    Q_EMIT aboutToReset();
+    m_rows.clear();
+    m_active = true;
+    setCursor(-1);
+    Q_EMIT reset();
+}
+
+void TDataSet::setCursor(int row)
+{
+    m_recNo = row;
+    m_eof = m_bof = (row < 0);
+    Q_EMIT currentChanged(row);
+}
+
+void TDataSet::SetRecNo(int row)
+{
+    if (m_rows.empty()) {
+        setCursor(-1);
+        return;
+    }
+    setCursor(std::clamp(row, 0, RecordCount() - 1));
+}
+
+void TDataSet::Next()
+{
+    if (m_rows.empty() || m_recNo >= RecordCount() - 1) {
+        m_eof = true;
+        return;
+    }
+    setCursor(m_recNo + 1);
+}
+
+void TDataSet::Prior()
+{
+    if (m_rows.empty() || m_recNo <= 0) {
+        m_bof = true;
+        return;
+    }
+    setCursor(m_recNo - 1);
+}
+
+int TDataSet::IndexOf(const QString &fieldName, const QVariant &value) const
+{
+    const TField *f = FieldByName(fieldName);
+    const QVariant wanted = f->Normalize(value);
+    for (int r = 0; r < RecordCount(); ++r) {
+        const QVariant &v = m_rows[size_t(r)][size_t(f->Index())];
+        if (v.isValid() == wanted.isValid() && (!v.isValid() || v == wanted))
+            return r;
+    }
+    return -1;
+}
+
+bool TDataSet::Locate(const QString &fieldName, const QVariant &value)
+{
+    const int r = IndexOf(fieldName, value);
+    if (r < 0)
+        return false;
+    setCursor(r);
+    return true;
+}
+
+void TDataSet::Append()
+{
+    Insert(RecordCount());
+}
+
+void TDataSet::Insert(int row)
+{
+    m_active = true;
+    row = std::clamp(row, 0, RecordCount());
+    m_rows.insert(m_rows.begin() + row, Row(m_fields.size()));
+    Q_EMIT rowInserted(row);
+    setCursor(row);
+}
+
+void TDataSet::AppendRow(Row row)
+{
+    m_active = true;
+    row.resize(m_fields.size());
+    m_rows.push_back(std::move(row));
+    const int r = RecordCount() - 1;
+    calcRow(r);
+    Q_EMIT rowInserted(r);
+    if (m_recNo < 0)
+        setCursor(0);
+}
+
+void TDataSet::Post()
+{
+    if (m_recNo < 0)
+        return;
+    calcRow(m_recNo);
+    Q_EMIT rowChanged(m_recNo);
+}
+
+void TDataSet::Delete()
+{
+    if (m_recNo < 0 || m_rows.empty())
+        return;
+    const int r = m_recNo;
+    m_rows.erase(m_rows.begin() + r);
+    Q_EMIT rowRemoved(r);
+    setCursor(m_rows.empty() ? -1 : std::min(r, RecordCount() - 1));
+}
+
+QVariant TDataSet::CurrentValue(int fieldIndex) const
+{
+    return ValueAt(m_recNo, fieldIndex);
+}
+
+void TDataSet::SetCurrentValue(int fieldIndex, const QVariant &value)
+{
+    if (m_recNo < 0)
+        throw EDatabaseError(QStringLiteral("数据集中没有当前记录"), QString());
+    SetValueAt(m_recNo, fieldIndex, value);
+}
+
+QVariant TDataSet::ValueAt(int row, int fieldIndex) const
+{
+    if (row < 0 || row >= RecordCount() || fieldIndex < 0 || size_t(fieldIndex) >= m_fields.size())
+        return QVariant();
+    return m_rows[size_t(row)][size_t(fieldIndex)];
+}
+
+void TDataSet::SetValueAt(int row, int fieldIndex, const QVariant &value)
+{
+    if (row < 0 || row >= RecordCount())
+        return;
+    m_rows[size_t(row)][size_t(fieldIndex)] = m_fields[size_t(fieldIndex)]->Normalize(value);
+    Q_EMIT rowChanged(row);
+}
+
+void TDataSet::calcRow(int row)
+{
+    if (!m_onCalc)
+        return;
+    const int saved = m_recNo;
+    m_recNo = row;
+    m_onCalc(*this);
+    m_recNo = saved;
+}
+
+static int compareValues(const QVariant &a, const QVariant &b)
+{
+    const bool an = !a.isValid() || a.isNull(), bn = !b.isValid() || b.isNull();
+    if (an || bn)
+        return an == bn ? 0 : (an ? -1 : 1);
+    switch (a.typeId()) {
+    case QMetaType::LongLong:
+    case QMetaType::Int:
+        return a.toLongLong() < b.toLongLong() ? -1 : (a.toLongLong() > b.toLongLong() ? 1 : 0);
+    case QMetaType::Double:
+        return a.toDouble() < b.toDouble() ? -1 : (a.toDouble() > b.toDouble() ? 1 : 0);
+    case QMetaType::QDateTime:
+        return a.toDateTime() < b.toDateTime() ? -1 : (a.toDateTime() > b.toDateTime() ? 1 : 0);
+    case QMetaType::Bool:
+        return int(a.toBool()) - int(b.toBool());
+    default:
+        return QString::localeAwareCompare(a.toString(), b.toString());
+    }
+}
+
+void TDataSet::Sort(const QString &sortText)
+{
+    struct Key {
+        int field;
+        bool desc;
+    };
+    std::vector<Key> keys;
+    const QStringList parts = sortText.split(u',', Qt::SkipEmptyParts);
+    for (const QString &part : parts) {
+        const QStringList words = part.trimmed().split(u' ', Qt::SkipEmptyParts);
+        if (words.isEmpty())
+            continue;
+        const TField *f = FieldByName(words[0]);
+        const bool desc = words.size() > 1 && words[1].compare(QStringLiteral("DESC"), Qt::CaseInsensitive) == 0;
+        keys.push_back({f->Index(), desc});
+    }
+    m_sortText = sortText;
+    if (keys.empty())
+        return;
+    Q_EMIT aboutToReset();
+    std::stable_sort(m_rows.begin(), m_rows.end(), [&](const Row &x, const Row &y) {
+        for (const Key &k : keys) {
+            const int c = compareValues(x[size_t(k.field)], y[size_t(k.field)]);
+            if (c != 0)
+                return k.desc ? c > 0 : c < 0;
+        }
+        return false;
+    });
+    setCursor(m_rows.empty() ? -1 : 0);
+    Q_EMIT reset();
+}
