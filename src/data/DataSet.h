@@ -66,7 +66,8 @@ public:
     QVariant CurrentValue(int fieldIndex) const;
     QVariant ValueAt(int row, int fieldIndex) const;
     void SetValueAt(int row, int fieldIndex, const QVariant &value);
-    // Appends a finished row (values in field order) without cursor moves: the fast path for bulk fills.
+    // Appends a finished row (values in field order, already in cache form: money as
+    // Currency) without cursor moves: the fast path for bulk fills.
     void AppendRow(Row row);
 
     // Client-side sort: "Code, Name DESC" style; an empty text keeps the order.

@@ -164,7 +164,7 @@ void TDatabase::raise(const QSqlError &error, const QString &sql) const
     throw EDatabaseError(providerText(error), sql, error.nativeErrorCode());
 }
 
-QSqlQuery TDatabase::prepare(const QString &sql, const TDBParameters &params, const TxDBParameters &blobs)
+QSqlQuery TDatabase::run(const QString &sql, const TDBParameters &params, const TxDBParameters &blobs)
 {
     EnsureOpen();
     QStringList names;
@@ -188,32 +188,34 @@ QSqlQuery TDatabase::prepare(const QString &sql, const TDBParameters &params, co
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
     q.setNumericalPrecisionPolicy(QSql::HighPrecision);
+    if (names.isEmpty()) {
+        // Without parameters nothing needs preparing (and PostgreSQL cannot prepare DDL).
+        if (!q.exec(sql))
+            raise(q.lastError(), sql);
+        return q;
+    }
     if (!q.prepare(positional))
         raise(q.lastError(), sql);
     for (int i = 0; i < values.size(); ++i)
         q.bindValue(i, values[i]);
+    if (!q.exec())
+        raise(q.lastError(), sql);
     return q;
 }
 
 int TDatabase::ExecSQL(const QString &sql, const TDBParameters &params, const TxDBParameters &blobs)
 {
-    QSqlQuery q = prepare(sql, params, blobs);
-    if (!q.exec())
-        raise(q.lastError(), sql);
-    return q.numRowsAffected();
+    return run(sql, params, blobs).numRowsAffected();
 }
 
 void TDatabase::Execute(const QString &sql, const TDBParameters &params, const TxDBParameters &blobs)
 {
-    ExecSQL(sql, params, blobs);
+    run(sql, params, blobs);
 }
 
 QSqlQuery TDatabase::Select(const QString &sql, const TDBParameters &params)
 {
-    QSqlQuery q = prepare(sql, params, {});
-    if (!q.exec())
-        raise(q.lastError(), sql);
-    return q;
+    return run(sql, params, {});
 }
 
 void TDatabase::BeginTrans()

@@ -79,7 +79,7 @@ public:
     QString QtConnectionName() const { return m_connectionName; }
 
 private:
-    QSqlQuery prepare(const QString &sql, const TDBParameters &params, const TxDBParameters &blobs);
+    QSqlQuery run(const QString &sql, const TDBParameters &params, const TxDBParameters &blobs);
     void openConnection(const QString &connectionString);
     void closeConnection();
     [[noreturn]] void raise(const QSqlError &error, const QString &sql) const;

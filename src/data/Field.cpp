@@ -110,7 +110,7 @@ QString TField::DisplayText() const
 
 void TField::SetValue(const QVariant &value)
 {
-    m_dataSet->SetCurrentValue(m_index, Normalize(value));
+    m_dataSet->SetCurrentValue(m_index, value); // the data set brings it into cache form
 }
 
 QVariant TField::Normalize(const QVariant &value) const

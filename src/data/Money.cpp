@@ -104,6 +104,20 @@ Currency RoundToCents(Currency value)
     return base;
 }
 
+Currency RoundToCentsEven(Currency value)
+{
+    const Currency step = Scale / 100;
+    Currency r = value % step;
+    Currency base = value - r;
+    if (r < 0) { // keep the remainder positive so that one rule serves both signs
+        r += step;
+        base -= step;
+    }
+    if (r > step / 2 || (r == step / 2 && (base / step) % 2 != 0))
+        base += step;
+    return base;
+}
+
 static QString formatCents(Currency value, bool separators)
 {
     const Currency cents = RoundToCents(value) / (Scale / 100);

@@ -19,6 +19,8 @@ bool FromText(const QString &text, Currency *out);
 Currency FromVariant(const QVariant &value);
 // Rounds to whole cents, ties away from zero (as money is displayed).
 Currency RoundToCents(Currency value);
+// Rounds to whole cents, ties to even (the rounding of computed amounts).
+Currency RoundToCentsEven(Currency value);
 // ",0.00": thousands separators and two decimals (1,234,567.50).
 QString Format(Currency value);
 // "0.00" without separators.
