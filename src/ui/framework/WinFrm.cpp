@@ -1,0 +1,9 @@
+#include "ui/framework/WinFrm.h"
+
+TWinFrm::TWinFrm(QWidget *parent) : TaFrm(parent)
+{
+    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    resize(638, 437);
+}
