@@ -216,6 +216,18 @@ void TDataSet::AppendRow(Row row)
         setCursor(0);
 }
 
+void TDataSet::LoadRows(std::vector<Row> rows)
+{
+    Q_EMIT aboutToReset();
+    for (Row &r : rows)
+        r.resize(m_fields.size());
+    m_rows = std::move(rows);
+    m_sortText.clear();
+    m_active = true;
+    setCursor(m_rows.empty() ? -1 : 0);
+    Q_EMIT reset();
+}
+
 void TDataSet::Post()
 {
     if (m_recNo < 0)

@@ -69,6 +69,9 @@ public:
     // Appends a finished row (values in field order, already in cache form: money as
     // Currency) without cursor moves: the fast path for bulk fills.
     void AppendRow(Row row);
+    // Replaces all rows at once (values already in cache form, calculated fields
+    // included) with one reset for the views: the path of computed tables.
+    void LoadRows(std::vector<Row> rows);
 
     // Client-side sort: "Code, Name DESC" style; an empty text keeps the order.
     void Sort(const QString &sortText);

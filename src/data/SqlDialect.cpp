@@ -73,8 +73,9 @@ QString TPostgresDialect::ServerNowSql() const
 
 QString TPostgresDialect::MonthDiff(const QString &from, const QString &to) const
 {
-    return QStringLiteral("((extract(year from %2)-extract(year from %1))*12"
-                          "+extract(month from %2)-extract(month from %1))")
+    // The casts let a bound parameter or a quoted literal stand for either date.
+    return QStringLiteral("((extract(year from cast(%2 as timestamp))-extract(year from cast(%1 as timestamp)))*12"
+                          "+extract(month from cast(%2 as timestamp))-extract(month from cast(%1 as timestamp)))")
         .arg(from, to);
 }
 
