@@ -119,11 +119,12 @@ void TestStartup::wrongPortKeepsTheDialogOpen()
     // Enter walks through the inputs instead of closing.
     dlg.findChild<QComboBox *>(QStringLiteral("ComboBox1"))->setCurrentIndex(0);
     auto *server = dlg.findChild<QLineEdit *>(QStringLiteral("mssqlServerEdit1"));
-    dlg.activateWindow();
+    QApplication::setActiveWindow(&dlg);
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
     server->setFocus();
     QTest::keyClick(server, Qt::Key_Return);
     QVERIFY(dlg.isVisible());
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(port));
+    QCOMPARE(dlg.focusWidget(), static_cast<QWidget *>(port));
 }
 
 void TestStartup::splashSteps()
