@@ -52,8 +52,15 @@ TField *TDepreciationTableBase::addMoney(const QString &name, const QString &tit
 
 void TDepreciationTableBase::calc(TAssetsSet &assets, int year, int month)
 {
-    if (!assets.CalcDepreciation(year, month) && (m_failures.isEmpty() || m_failures.last().AssetId != assets.IdFld->AsInteger()))
-        m_failures.append({assets.IdFld->AsInteger(), assets.CodeFld->AsString(), assets.LastCalcError()});
+    if (!assets.CalcDepreciation(year, month))
+        fail(assets, assets.LastCalcError());
+}
+
+void TDepreciationTableBase::fail(TAssetsSet &assets, const QString &message)
+{
+    const int id = assets.IdFld->AsInteger();
+    if (m_failures.isEmpty() || m_failures.last().AssetId != id) // one line per asset, not per month
+        m_failures.append({id, assets.CodeFld->AsString(), message});
 }
 
 void TDepreciationTableBase::build(const QString &catalogCode, const QString &departmentCode,
@@ -127,11 +134,15 @@ void TDepreciationByYear::BuildTable(int year, const QString &catalogCode, const
 {
     build(catalogCode, departmentCode, [&](TAssetsSet &assets, TDataSet::Row &row) {
         Currency yearTotal = 0;
+        bool overflow = false;
         for (int m = 1; m <= 12; ++m) {
             calc(assets, year, m);
             row[size_t(DepreFld(m)->Index())] = money(assets.MonthDepreciation());
-            yearTotal += assets.MonthDepreciation();
+            if (__builtin_add_overflow(yearTotal, assets.MonthDepreciation(), &yearTotal))
+                yearTotal = 0, overflow = true;
         }
-        row[size_t(DepreYearFld->Index())] = money(yearTotal);
+        if (overflow)
+            fail(assets, u"年度累计折旧溢出"_s);
+        row[size_t(DepreYearFld->Index())] = overflow ? QVariant() : money(yearTotal);
     });
 }

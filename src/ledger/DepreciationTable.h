@@ -27,6 +27,7 @@ protected:
                const std::function<void(TAssetsSet &, TDataSet::Row &)> &fillRow);
     // Computes the current asset; a failure is recorded and the amounts stay zero.
     void calc(TAssetsSet &assets, int year, int month);
+    void fail(TAssetsSet &assets, const QString &message);
     TField *addMoney(const QString &name, const QString &title);
 
 private:
