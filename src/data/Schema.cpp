@@ -38,6 +38,28 @@ QStringList SplitScript(const QString &script)
     return statements;
 }
 
+// The default report templates: reports/templates.txt lists Id, group, title
+// and file; the files are binary values, so they go in as bound parameters.
+static void InsertDefaultReports(TDatabase &db)
+{
+    QFile list(ZoPaths::Resource(QStringLiteral("reports/templates.txt")));
+    if (!list.open(QIODevice::ReadOnly))
+        return;
+    const QStringList lines = QString::fromUtf8(list.readAll()).split(u'\n');
+    for (const QString &line : lines) {
+        const QStringList f = line.split(u'\t');
+        if (line.startsWith(u'#') || f.size() < 4)
+            continue;
+        QFile file(ZoPaths::Resource(QStringLiteral("reports/") + f[3].trimmed()));
+        if (!file.open(QIODevice::ReadOnly))
+            throw EZoError(QStringLiteral("找不到报表模板 %1").arg(file.fileName()));
+        db.Execute(QStringLiteral("insert into report (Id, GrpId, Title, Fr3File) values (:Id, :GrpId, :Title, :Fr3File)"),
+                   {DBParam(QStringLiteral("Id"), f[0].toInt()), DBParam(QStringLiteral("GrpId"), f[1].toInt()),
+                    DBParam(QStringLiteral("Title"), f[2])},
+                   {DBBlobParam(QStringLiteral("Fr3File"), file.readAll())});
+    }
+}
+
 void CreateTables(TDatabase &db)
 {
     const QStringList statements = SplitScript(ReadScript(db.Dialect().SchemaScript()))
@@ -45,6 +67,7 @@ void CreateTables(TDatabase &db)
     TTransaction work(db);
     for (const QString &sql : statements)
         db.Execute(sql);
+    InsertDefaultReports(db);
     work.Commit();
 }
 

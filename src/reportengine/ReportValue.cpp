@@ -81,6 +81,13 @@ QString TRptValue::ToText(const QString &format) const
     case Bytes:
         return {};
     case Text:
+        // Dates stored as text (the embedded database keeps ISO text) still take a date format.
+        if (format.contains(u'y') && !Str.isEmpty()) {
+            const QDateTime when = QDateTime::fromString(Str.left(19).replace(u'T', u' '), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+            const QDate day = QDate::fromString(Str.left(10), QStringLiteral("yyyy-MM-dd"));
+            if (when.isValid() || day.isValid())
+                return (when.isValid() ? when : QDateTime(day, QTime(0, 0))).toString(QtDateFormat(format));
+        }
         if (!format.isEmpty() && !Str.isEmpty()) {
             bool ok = false;
             const double d = Str.trimmed().toDouble(&ok);
