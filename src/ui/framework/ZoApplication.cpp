@@ -60,3 +60,14 @@ void TZoApplication::HandleException(std::exception_ptr error)
         errorHandler()(QStringLiteral("未知错误"));
     }
 }
+
+bool TZoApplication::Guard(const std::function<void()> &command)
+{
+    try {
+        command();
+        return true;
+    } catch (...) {
+        HandleException(std::current_exception());
+    }
+    return false;
+}

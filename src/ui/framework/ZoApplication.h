@@ -16,4 +16,6 @@ public:
     static void SetErrorHandler(std::function<void(const QString &message)> handler);
     // Shows an escaped exception through the current handler.
     static void HandleException(std::exception_ptr error);
+    // Runs a command of a button or menu; an escaping error goes to the handler. True when it finished.
+    static bool Guard(const std::function<void()> &command);
 };
