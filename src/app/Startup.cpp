@@ -13,6 +13,10 @@ void InitProcess()
 {
     // Numbers and dates are shown the same way whatever the desktop's locale is.
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    // Without TZ the C library re-reads /etc/localtime on every local-time
+    // conversion; naming the same file once makes date columns cheap to load.
+    if (qEnvironmentVariableIsEmpty("TZ"))
+        qputenv("TZ", ":/etc/localtime");
 }
 
 void EnsureDefaultDatabase(const TConfiger &configer)

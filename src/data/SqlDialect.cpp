@@ -100,6 +100,42 @@ bool TPostgresDialect::IsDuplicateKey(const QSqlError &error) const
 }
 
 namespace ZoDate {
+
+// The forms the back ends store ("yyyy-mm-dd" and "yyyy-mm-dd hh:nn:ss"),
+// read digit by digit: the general parser costs more than the rest of a row.
+static QDateTime parseStored(const QString &text)
+{
+    const qsizetype n = text.size();
+    if (n != 10 && n != 19)
+        return {};
+    int digits[14] = {};
+    int k = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        const bool separator = i == 4 || i == 7 || i == 10 || i == 13 || i == 16;
+        if (separator) {
+            const char16_t want = i == 10 ? u' ' : (i < 10 ? u'-' : u':');
+            if (c != want)
+                return {};
+        } else if (c >= u'0' && c <= u'9') {
+            digits[k++] = c - u'0';
+        } else {
+            return {};
+        }
+    }
+    auto number = [&](int from, int count) {
+        int v = 0;
+        for (int j = from; j < from + count; ++j)
+            v = v * 10 + digits[j];
+        return v;
+    };
+    const QDate date(number(0, 4), number(4, 2), number(6, 2));
+    const QTime time = n == 19 ? QTime(number(8, 2), number(10, 2), number(12, 2)) : QTime(0, 0);
+    if (!date.isValid() || !time.isValid())
+        return {};
+    return QDateTime(date, time);
+}
+
 QDateTime Parse(const QVariant &value)
 {
     if (value.isNull() || !value.isValid())
@@ -111,6 +147,8 @@ QDateTime Parse(const QVariant &value)
     QString text = value.toString().trimmed();
     if (text.isEmpty())
         return {};
+    if (const QDateTime quick = parseStored(text); quick.isValid())
+        return quick;
     text.replace(u'T', u' ');
     const int dot = text.indexOf(u'.');
     if (dot > 0)
