@@ -19,7 +19,12 @@ bool Has(int code)
 
 bool Require(int code, bool abort)
 {
-    if (Has(code))
+    return Enforce(Has(code), code, abort);
+}
+
+bool Enforce(bool held, int code, bool abort)
+{
+    if (held)
         return true;
     ShowInfo(QStringLiteral("对不起,您没有该功能的操作权限,请与管理员联系(%1).").arg(code));
     if (abort)

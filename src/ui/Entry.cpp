@@ -1,9 +1,11 @@
 #include "ui/Entry.h"
 #include "app/Configer.h"
 #include "app/Identity.h"
+#include "app/Operator.h"
 #include "app/Prompter.h"
 #include "app/Startup.h"
 #include "data/RecordSet.h"
+#include "ui/commands/FileCommands.h"
 #include "ui/framework/ZoApplication.h"
 #include "ui/windows/DBConfig.h"
 #include "ui/windows/Splash.h"
@@ -42,10 +44,17 @@ int Run()
     splash->ShowStep(QStringLiteral("正在创建程序,请稍候..."));
     ZoStartup::LoadStartupSettings();
 
+    InstallOperatorRights();
     auto *mainFrm = new TmainFrm;
     mainFrm->setAttribute(Qt::WA_DeleteOnClose);
+    FileCommands::Bind(*mainFrm);
     splash.reset();
+    if (!FileCommands::Login(*mainFrm)) {
+        mainFrm->close(); // the close step runs as after any other exit
+        return 0;
+    }
     mainFrm->showMaximized();
+    FileCommands::OfferCompanyDialog(*mainFrm);
     return QApplication::exec();
 }
 

@@ -3,6 +3,8 @@
 #include "app/Configer.h"
 #include "app/CustomLabels.h"
 #include "app/KeyValue.h"
+#include "app/Operator.h"
+#include "app/Rights.h"
 #include "app/Paths.h"
 #include "data/RecordSet.h"
 #include "data/Schema.h"
@@ -24,6 +26,8 @@ static void resetProcessObjects()
 {
     ResetKeyValues();
     ResetCurrentCompany();
+    ResetCurrentOperator();
+    Rights::SetChecker({});
     ResetAppDatabase();
     CustomLabels::Reset();
 }

@@ -1,0 +1,7 @@
+#include "app/AppEvents.h"
+
+TAppEvents &TAppEvents::Instance()
+{
+    static TAppEvents events;
+    return events;
+}
