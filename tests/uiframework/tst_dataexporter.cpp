@@ -33,6 +33,12 @@ QString readGbk(const QString &path)
     return f.open(QIODevice::ReadOnly) ? Gbk::Decode(f.readAll()) : QString();
 }
 
+// A radio button takes clicks on its mark and caption only.
+void clickRadio(QAbstractButton *radio)
+{
+    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
+}
+
 } // namespace
 
 class TestDataExporter : public QObject {
@@ -97,7 +103,7 @@ void TestDataExporter::checksComeInOrder()
     QTest::mouseClick(wizard.btnNext, Qt::LeftButton); // 确定 with nothing chosen
     wizard.SetSelectedFields(QStringLiteral("编号"));
     QTest::mouseClick(wizard.btnNext, Qt::LeftButton);
-    QTest::mouseClick(wizard.rgFormat->button(TDataExporterFrm::fmtText), Qt::LeftButton);
+    clickRadio(wizard.rgFormat->button(TDataExporterFrm::fmtText));
     wizard.edtFile->setText(QStringLiteral("   "));
     QTest::mouseClick(wizard.btnNext, Qt::LeftButton);
     QVERIFY(wizard.isVisible());
@@ -120,7 +126,7 @@ void TestDataExporter::formatChangesTheExtension()
     TDataExporterFrm wizard(&f.ds);
     QCOMPARE(wizard.Format(), -1);
     wizard.edtFile->setText(QStringLiteral("/tmp/a.b/report.txt"));
-    QTest::mouseClick(wizard.rgFormat->button(TDataExporterFrm::fmtCsv), Qt::LeftButton);
+    clickRadio(wizard.rgFormat->button(TDataExporterFrm::fmtCsv));
     QCOMPARE(wizard.FileName(), QStringLiteral("/tmp/a.b/report.csv"));
     wizard.SetFormat(TDataExporterFrm::fmtHtml);
     QCOMPARE(wizard.FileName(), QStringLiteral("/tmp/a.b/report.html"));

@@ -87,6 +87,16 @@ static QVariant converted(const TField *field, const QString &text)
     return t;
 }
 
+// A cached value in the form SetValueAt takes (money is cached scaled by 10000).
+static QVariant asInput(const TField *field, const QVariant &cached)
+{
+    if (field->Kind() != TFieldKind::Currency || !cached.isValid() || cached.isNull())
+        return cached;
+    const qint64 v = cached.toLongLong();
+    const qint64 whole = v / Money::Scale, part = qAbs(v % Money::Scale);
+    return QStringLiteral("%1%2.%3").arg(v < 0 && whole == 0 ? QStringLiteral("-") : QString()).arg(whole).arg(part, 4, 10, QChar(u'0'));
+}
+
 void TBatchUpdateFrm::Apply(TDataSet &dataSet, TField *field, const QString &text, const QList<int> &rows,
                             const std::function<void()> &afterEach)
 {
@@ -110,7 +120,7 @@ void TBatchUpdateFrm::Apply(TDataSet &dataSet, TField *field, const QString &tex
             transaction->Commit();
     } catch (...) {
         for (const auto &[row, old] : before)
-            dataSet.SetValueAt(row, field->Index(), old);
+            dataSet.SetValueAt(row, field->Index(), asInput(field, old));
         dataSet.SetRecNo(remembered);
         throw;
     }
