@@ -79,6 +79,7 @@ void TReportCanvas::paintEvent(QPaintEvent *)
         const bool bandSelected = m_selection.contains(TRptRef{b, -1});
         p.fillRect(caption, bandSelected ? QColor(0x99, 0xbb, 0xee) : QColor(0xe4, 0xe4, 0xf0));
         p.setPen(Qt::darkGray);
+        p.setFont(font()); // items leave their own fonts on the painter
         QString title = BandKindCaption(band.Kind) + QStringLiteral(": ") + band.Name;
         if (!band.DataSet.isEmpty())
             title += QStringLiteral(" [") + band.DataSet + u']';
