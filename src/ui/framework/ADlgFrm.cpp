@@ -8,12 +8,7 @@ TADlgFrm::TADlgFrm(QWidget *parent) : TaFrm(parent), m_body(new QWidget(this))
 {
     resize(469, 270);
     SetPlacement(TPlacement::CentreOnOwner);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(m_body, 1);
-    auto *band = new TDialogBand(this);
-    layout->addWidget(band);
+    TDialogBand *band = TDialogBand::Attach(this, m_body);
     OkBtn1 = band->AddButton(QStringLiteral("OkBtn1"), QStringLiteral("确定(&O)"));
     CancelBtn1 = band->AddButton(QStringLiteral("CancelBtn1"), QStringLiteral("取消"));
     HelpBtn1 = band->AddButton(QStringLiteral("HelpBtn1"), QStringLiteral("帮助"));

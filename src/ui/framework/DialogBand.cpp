@@ -32,3 +32,14 @@ QPushButton *TDialogBand::AddButton(const QString &objectName, const QString &ca
     static_cast<QHBoxLayout *>(layout()->itemAt(1)->layout())->addWidget(b);
     return b;
 }
+
+TDialogBand *TDialogBand::Attach(QWidget *form, QWidget *body)
+{
+    auto *layout = new QVBoxLayout(form);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(body, 1);
+    auto *band = new TDialogBand(form);
+    layout->addWidget(band);
+    return band;
+}

@@ -11,4 +11,6 @@ class TDialogBand : public QWidget {
 public:
     explicit TDialogBand(QWidget *parent);
     QPushButton *AddButton(const QString &objectName, const QString &caption);
+    // Lays `form` out as `body` over a new band and returns the band.
+    static TDialogBand *Attach(QWidget *form, QWidget *body);
 };

@@ -18,12 +18,7 @@ TTblFrm::TTblFrm(QWidget *parent)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setFixedHeight(49);
     Image1->setPixmap(TTitle1Fra::TitlePicture(QSize(2000, 49)));
-    LblTitle1->setObjectName(QStringLiteral("LblTitle1"));
-    QFont f = LblTitle1->font();
-    f.setBold(true);
-    f.setPixelSize(12);
-    LblTitle1->setFont(f);
-    LblTitle1->move(48, 17);
+    TTitle1Fra::StyleTitleLabel(LblTitle1);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     StatusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
     StatusPanel1->setFrameShape(QFrame::Panel);

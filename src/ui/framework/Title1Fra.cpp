@@ -15,12 +15,7 @@ TTitle1Fra::TTitle1Fra(QWidget *parent)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(0, 0, 410, 48);
     Image1->setPixmap(TitlePicture(QSize(410, 48)));
-    LblTitle1->setObjectName(QStringLiteral("LblTitle1"));
-    QFont f = LblTitle1->font();
-    f.setBold(true);
-    f.setPixelSize(12);
-    LblTitle1->setFont(f);
-    LblTitle1->move(48, 17);
+    StyleTitleLabel(LblTitle1);
     LblTitle1->setAttribute(Qt::WA_TranslucentBackground);
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setFrameShape(QFrame::HLine);
@@ -38,4 +33,14 @@ QPixmap TTitle1Fra::TitlePicture(const QSize &size)
     g.setColorAt(1, Qt::white);
     painter.fillRect(pm.rect(), g);
     return pm;
+}
+
+void TTitle1Fra::StyleTitleLabel(QLabel *label)
+{
+    label->setObjectName(QStringLiteral("LblTitle1"));
+    QFont f = label->font();
+    f.setBold(true);
+    f.setPixelSize(12);
+    label->setFont(f);
+    label->move(48, 17);
 }

@@ -13,4 +13,6 @@ public:
     QFrame *Shape1;
     // The picture behind the titles of tables and report windows.
     static QPixmap TitlePicture(const QSize &size);
+    // The bold 12-pixel caption drawn over the picture at (48, 17).
+    static void StyleTitleLabel(QLabel *label);
 };

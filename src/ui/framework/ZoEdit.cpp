@@ -138,49 +138,32 @@ void TzoEdit::SetAsInteger(int value)
     setText(value == 0 ? QString() : QString::number(value));
 }
 
-QVariant TzoEdit::AsDate() const
+// Null for empty text; the date message for text that is no date.
+static QVariant readDate(const QString &text, bool withTime)
 {
-    if (text().isEmpty())
+    if (text.isEmpty())
         return {};
-    const QDate d = parseDate(text());
-    if (!d.isValid())
-        throw dateError(text());
-    return d;
+    const QDateTime dt = parseDateTime(text);
+    if (!dt.isValid() || (!withTime && !parseDate(text).isValid()))
+        throw dateError(text);
+    return withTime ? QVariant(dt) : QVariant(dt.date());
 }
 
-void TzoEdit::SetAsDate(const QVariant &value)
+// The text of a date value in `format`; empty for Null.
+static QString dateText(const QVariant &value, const QString &format)
 {
-    if (isNull(value)) {
-        clear();
-        return;
-    }
+    if (isNull(value))
+        return QString();
     const QDateTime dt = toDateTime(value);
     if (!dt.isValid())
         throw dateError(valueText(value));
-    setText(dt.date().toString(QStringLiteral("yyyy-MM-dd")));
+    return dt.toString(format);
 }
 
-QVariant TzoEdit::AsDateTime() const
-{
-    if (text().isEmpty())
-        return {};
-    const QDateTime dt = parseDateTime(text());
-    if (!dt.isValid())
-        throw dateError(text());
-    return dt;
-}
-
-void TzoEdit::SetAsDateTime(const QVariant &value)
-{
-    if (isNull(value)) {
-        clear();
-        return;
-    }
-    const QDateTime dt = toDateTime(value);
-    if (!dt.isValid())
-        throw dateError(valueText(value));
-    setText(dt.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
-}
+QVariant TzoEdit::AsDate() const { return readDate(text(), false); }
+void TzoEdit::SetAsDate(const QVariant &value) { setText(dateText(value, QStringLiteral("yyyy-MM-dd"))); }
+QVariant TzoEdit::AsDateTime() const { return readDate(text(), true); }
+void TzoEdit::SetAsDateTime(const QVariant &value) { setText(dateText(value, QStringLiteral("yyyy-MM-dd hh:mm:ss"))); }
 
 QVariant TzoEdit::AsVariant() const
 {
