@@ -1,6 +1,18 @@
 #include "ui/windows/main.h"
+#include "app/AppEvents.h"
 #include "app/Identity.h"
+#include "app/KeyValue.h"
 #include "data/RecordSet.h"
+#include "ledger/Asset.h"
+#include "ledger/AssetWhere.h"
+#include "ui/commands/ListCommands.h"
+#include "ui/commands/TreeCommands.h"
+#include "ui/framework/KamoDBGrid.h"
+#include "ui/framework/Lookups.h"
+#include "ui/framework/ZoApplication.h"
+#include "ui/framework/ZoEdit.h"
+#include "ui/framework/ZoPopupMenu.h"
+#include "ui/windows/Finder.h"
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
@@ -11,6 +23,14 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QHBoxLayout>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTreeWidget>
+
+using namespace Qt::StringLiterals;
 
 TmainFrm::TmainFrm(QWidget *parent) : QMainWindow(parent)
 {
@@ -28,13 +48,33 @@ TmainFrm::TmainFrm(QWidget *parent) : QMainWindow(parent)
     buildMenus();
     buildToolBar();
     buildStatusBar();
+    buildWorkArea(); // the two filters are filled here
     SetStatusText(0, AppDatabase().DataSourceName());
+    m_assets = std::make_unique<TAssetsSet>();
+    DBGrid1->SetDataSet(m_assets->DataSet());
+    DBGrid1->Tag = 1;
+    DBGrid1->SetLayoutId(1);
+    DBGrid1->SetFooterSum(m_assets->OriginValueFld);
+    DBGrid1->SetFooterSum(m_assets->EndValueFld);
+    DBGrid1->SetFooterVisible(true);
+    buildListMenu();
+    connect(&TAppEvents::Instance(), &TAppEvents::labelsChanged, this, [this] {
+        m_assets->ApplyLabels();
+        DBGrid1->RefreshTitles();
+    });
+    connect(&TAppEvents::Instance(), &TAppEvents::classesChanged, this, &TmainFrm::onClassesChanged);
+    onClassesChanged();
 
     Bind(QStringLiteral("N_Exit"), [this] { close(); });
     Bind(QStringLiteral("ToolButton9"), [this] { close(); });
     Bind(QStringLiteral("N_ViewStatusBar"), [this] { statusBar()->setVisible(Action(QStringLiteral("N_ViewStatusBar"))->isChecked()); });
     Bind(QStringLiteral("N_ViewToolBar"), [this] { ToolBar1->setVisible(Action(QStringLiteral("N_ViewToolBar"))->isChecked()); });
+    ListCommands::Bind(*this);
+    TreeCommands::Bind(*this);
+    TreeView1->setCurrentItem(TreeView1->topLevelItem(0)); // lists every class
 }
+
+TmainFrm::~TmainFrm() = default;
 
 QAction *TmainFrm::addItem(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &shortcut)
 {
@@ -182,7 +222,7 @@ void TmainFrm::Bind(const QString &actionName, const std::function<void()> &comm
     if (!a)
         return;
     disconnect(a, &QAction::triggered, nullptr, nullptr);
-    connect(a, &QAction::triggered, this, [command] { command(); });
+    connect(a, &QAction::triggered, this, [command] { TZoApplication::Guard(command); });
     a->setEnabled(true);
 }
 
@@ -218,4 +258,200 @@ void TmainFrm::closeEvent(QCloseEvent *event)
         AppDatabase().SetConnected(false);
     }
     event->accept();
+}
+
+// ---- the asset list ----
+
+namespace {
+
+QPixmap bannerPicture()
+{
+    QPixmap pix(1600, 56);
+    QPainter p(&pix);
+    QLinearGradient g(0, 0, pix.width(), 0);
+    g.setColorAt(0, QColor(0x1f, 0x4e, 0x8c));
+    g.setColorAt(1, Qt::white);
+    p.fillRect(pix.rect(), g);
+    QFont f = p.font();
+    f.setPixelSize(24);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(pix.rect().adjusted(16, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, ZoIdentity::AppTitle());
+    return pix;
+}
+
+} // namespace
+
+void TmainFrm::buildWorkArea()
+{
+    auto *layout = static_cast<QVBoxLayout *>(m_workArea->layout());
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *Image1 = new QLabel(m_workArea);
+    Image1->setObjectName(u"Image1"_s);
+    Image1->setPixmap(bannerPicture());
+    Image1->setFixedHeight(56);
+    Image1->setMinimumWidth(1);
+    layout->addWidget(Image1);
+
+    auto *filters = new QHBoxLayout;
+    filters->setContentsMargins(8, 4, 8, 4);
+    layout->addLayout(filters);
+    cmbState1 = new TComboBox(m_workArea);
+    cmbState1->setObjectName(u"cmbState1"_s);
+    cmbState1->LoadAssetStates();
+    cmbUseState1 = new TComboBox(m_workArea);
+    cmbUseState1->setObjectName(u"cmbUseState1"_s);
+    cmbUseState1->LoadPickList(kPickUseState);
+    cmbUseState1->insertItem(0, u"所有"_s);
+    cmbUseState1->setCurrentIndex(0);
+    cmbPartNo1 = new TzoEdit(m_workArea);
+    cmbPartNo1->setObjectName(u"cmbPartNo1"_s);
+    cmbPartNo1->SetTabOnEnter(false); // Enter searches
+    Button1 = new QPushButton(u"查找"_s, m_workArea);
+    Button1->setObjectName(u"Button1"_s);
+    Button2 = new QPushButton(u"高级"_s, m_workArea);
+    Button2->setObjectName(u"Button2"_s);
+    filters->addWidget(new QLabel(u"范围"_s, m_workArea));
+    filters->addWidget(cmbState1);
+    filters->addSpacing(12);
+    filters->addWidget(new QLabel(u"使用情况"_s, m_workArea));
+    filters->addWidget(cmbUseState1);
+    filters->addSpacing(12);
+    filters->addWidget(new QLabel(u"关键字搜索"_s, m_workArea));
+    filters->addWidget(cmbPartNo1);
+    filters->addWidget(Button1);
+    filters->addWidget(Button2);
+    filters->addStretch();
+
+    auto *splitter = new QSplitter(Qt::Horizontal, m_workArea);
+    splitter->setObjectName(u"Splitter1"_s);
+    layout->addWidget(splitter, 1);
+    TreeView1 = new QTreeWidget(splitter);
+    TreeView1->setObjectName(u"TreeView1"_s);
+    TreeView1->setHeaderHidden(true);
+    TreeView1->setRootIsDecorated(false);
+    TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DBGrid1 = new TKamoDBGrid(splitter);
+    DBGrid1->setObjectName(u"DBGrid1"_s);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({161, 900});
+
+    connect(TreeView1, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *item) { runNodeHandler(item); });
+    connect(TreeView1, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem *item) {
+        if (item == TreeView1->topLevelItem(0))
+            item->setExpanded(true); // the root stays open
+    });
+    for (TComboBox *filter : {cmbState1, cmbUseState1})
+        connect(filter, &QComboBox::activated, this, [this] { runNodeHandler(TreeView1->currentItem()); });
+    connect(Button1, &QPushButton::clicked, this, &TmainFrm::KeywordSearch);
+    connect(cmbPartNo1, &QLineEdit::returnPressed, this, &TmainFrm::KeywordSearch);
+    connect(Button2, &QPushButton::clicked, this, &TmainFrm::OpenFinder);
+    connect(DBGrid1, &QAbstractItemView::doubleClicked, this, [this] {
+        if (QAction *open = Action(u"ToolButton4"_s); open && open->isEnabled())
+            open->trigger();
+    });
+}
+
+void TmainFrm::buildListMenu()
+{
+    TzoPopupMenu *menu = DBGrid1->PopupMenuZo();
+    for (const char *name : {"-", "N_ReduceAsset", "N_RepairAsset", "N_ChangeAsset", "-", "ToolButton4", "N_CopyAddAsset", "N_AddAsset"}) {
+        if (qstrcmp(name, "-") == 0)
+            menu->AddSeparator(0);
+        else
+            menu->AddActionItem(Action(QString::fromLatin1(name)), 0);
+    }
+    menu->AddSeparator();
+    menu->AddActionItem(Action(u"N_DeleteAsset"_s));
+}
+
+void TmainFrm::BuildTree()
+{
+    const QSignalBlocker quiet(TreeView1); // rebuilding selects nothing and lists nothing
+    TreeView1->clear();
+    QIcon rootIcon(style()->standardIcon(QStyle::SP_DirClosedIcon));
+    rootIcon.addPixmap(style()->standardPixmap(QStyle::SP_DirOpenIcon), QIcon::Selected);
+    const QIcon classIcon = style()->standardIcon(QStyle::SP_FileDialogContentsView);
+    auto *root = new QTreeWidgetItem(TreeView1, {u"资产分类"_s});
+    root->setIcon(0, rootIcon);
+
+    TCatalogSet classes;
+    classes.LoadTree();
+    // A class hangs under the node of its parent code; one without a parent node under the root.
+    QHash<QString, QTreeWidgetItem *> byCode;
+    TDataSet *ds = classes.DataSet();
+    for (ds->First(); !ds->Eof(); ds->Next()) {
+        const RCatalog c = classes.AsData();
+        auto *item = new QTreeWidgetItem(byCode.value(c.ParentCode, root), {c.Name});
+        item->setIcon(0, classIcon);
+        item->setData(0, Qt::UserRole, QVariant::fromValue(c));
+        byCode.insert(c.Code, item);
+    }
+    root->setExpanded(true);
+}
+
+void TmainFrm::onClassesChanged()
+{
+    BuildTree();
+    if (QTreeWidgetItem *first = TreeView1->topLevelItem(0))
+        first->setExpanded(true);
+}
+
+void TmainFrm::runNodeHandler(QTreeWidgetItem *item)
+{
+    const QVariant c = item ? item->data(0, Qt::UserRole) : QVariant();
+    if (item)
+        item->setExpanded(true);
+    if (c.canConvert<RCatalog>())
+        ShowCatalog(c.value<RCatalog>());
+    else
+        ShowAll(); // the root, or no node after the tree was rebuilt
+}
+
+namespace {
+// The default conditions narrowed by the two filters.
+RAssetWhere filteredWhere(const TComboBox *state, const TComboBox *useState)
+{
+    RAssetWhere where;
+    ClearWhere(where);
+    if (state->currentIndex() > 0)
+        where.Reduced = state->currentIndex() == 2;
+    if (useState->currentIndex() > 0)
+        where.UseState = useState->currentText();
+    return where;
+}
+} // namespace
+
+void TmainFrm::ShowAll()
+{
+    ApplyWhere(filteredWhere(cmbState1, cmbUseState1));
+}
+
+void TmainFrm::ShowCatalog(const RCatalog &catalog)
+{
+    RAssetWhere where = filteredWhere(cmbState1, cmbUseState1);
+    where.CataCode = catalog.Code;
+    ApplyWhere(where);
+}
+
+void TmainFrm::KeywordSearch()
+{
+    RAssetWhere where;
+    ClearWhere(where);
+    where.Keyword = cmbPartNo1->text();
+    ApplyWhere(where);
+}
+
+bool TmainFrm::ApplyWhere(const RAssetWhere &where)
+{
+    const int count = m_assets->Search(where);
+    SetStatusText(2, u"共 %1 条"_s.arg(count));
+    return true;
+}
+
+void TmainFrm::OpenFinder()
+{
+    TFinderFrm dlg([this](const RAssetWhere &where) { return ApplyWhere(where); }, this);
+    dlg.exec();
 }
