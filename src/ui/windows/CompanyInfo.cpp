@@ -66,7 +66,8 @@ void TCompanyInfoFrm::Edit(bool readOnly, QWidget *parent)
             CurrentCompany().Save();
             return;
         } catch (const EZoError &e) {
-            ShowInfo(e.Message());
+            if (!e.Message().isEmpty()) // an abort has been shown already
+                ShowInfo(e.Message());
             // The table still holds the old company: so must memory.
             CurrentCompany().Load();
         }
