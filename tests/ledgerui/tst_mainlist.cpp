@@ -11,7 +11,9 @@
 #include "ui/framework/Lookups.h"
 #include "ui/framework/ZoEdit.h"
 #include "ui/framework/ZoPopupMenu.h"
+#include "ledger/DemoLedger.h"
 #include "ui/windows/Catalog.h"
+#include "ui/windows/Finder.h"
 #include "ui/windows/main.h"
 #include <QAction>
 #include <QPushButton>
@@ -62,6 +64,7 @@ private Q_SLOTS:
     void classWindowRebuildsTheTree();
     void deleteAssetAsksAndRemovesTheRow();
     void listMenuAndDisabledCommands();
+    void demoLedgerCountsMatchTheDatabase();
 };
 
 void TestMainList::startupListsHeldAssetsOfEveryClass()
@@ -224,6 +227,39 @@ void TestMainList::listMenuAndDisabledCommands()
         QVERIFY2(frm.Action(QString::fromLatin1(name))->isEnabled(), name);
     QVERIFY(frm.Assets().DataSet()->IsEmpty());
     QCOMPARE(frm.StatusText(2), u"共 0 条"_s);
+}
+
+void TestMainList::demoLedgerCountsMatchTheDatabase()
+{
+    TLedger ledger;
+    DemoLedger::Fill(400);
+    TmainFrm frm;
+    frm.resize(1280, 760);
+    frm.show();
+    const int held = Scalar(u"select count(*) from assets where ReduceDate is null"_s).toInt();
+    QCOMPARE(frm.StatusText(2), u"共 %1 条"_s.arg(held));
+    QTreeWidgetItem *first = frm.Tree()->topLevelItem(0)->child(0);
+    frm.Tree()->setCurrentItem(first);
+    const QString code = first->data(0, Qt::UserRole).value<RCatalog>().Code;
+    const int inClass = Scalar(u"select count(*) from assets a join catalog c on a.CataId=c.Id "
+                               "where a.ReduceDate is null and c.Code like '%1%'"_s.arg(code)).toInt();
+    QCOMPARE(frm.Assets().DataSet()->RecordCount(), inClass);
+    const QString dir = qEnvironmentVariable("ZK_SHOT_DIR");
+    if (dir.isEmpty())
+        return;
+    frm.Tree()->expandAll();
+    QApplication::processEvents();
+    frm.grab().save(dir + u"/main-demo.png"_s);
+    TCatalogFrm catalog;
+    catalog.show();
+    catalog.TreeView1->expandAll();
+    catalog.TreeView1->setCurrentItem(catalog.TreeView1->topLevelItem(0)->child(1));
+    QApplication::processEvents();
+    catalog.grab().save(dir + u"/catalog-demo.png"_s);
+    TFinderFrm finder([](const RAssetWhere &) { return true; });
+    finder.show();
+    QApplication::processEvents();
+    finder.grab().save(dir + u"/finder.png"_s);
 }
 
 QTEST_MAIN(TestMainList)
