@@ -83,6 +83,8 @@ void TestOperatorWindows::loginDialog()
     auto *pw = child<QLineEdit>(&dlg, "edtPassword1");
     QCOMPARE(name->currentText(), QStringLiteral("sa")); // nothing remembered yet
     QCOMPARE(name->count(), 1);                          // sa is not listed
+    if (const QString dir = qEnvironmentVariable("ZK_SHOT_DIR"); !dir.isEmpty())
+        dlg.grab().save(dir + QStringLiteral("/login.png"));
     struct Attempt {
         const char *name;
         const char *password;
