@@ -88,32 +88,64 @@ TSetPropertyCommand::TSetPropertyCommand(const TRptReport &before, const TRptRef
         set(m_after.Bands[ref.Band].Items[ref.Item], ItemProps(m_after.Bands[ref.Band].Items[ref.Item].Kind));
 }
 
-TAlignCommand::TAlignCommand(const TRptReport &before, const QList<TRptRef> &refs, Mode mode, TApply apply)
-    : TReportDesignCommand(QStringLiteral("对齐"), before, std::move(apply))
+namespace {
+QList<TRptItem *> selectedItems(TRptReport &report, const QList<TRptRef> &refs)
 {
     QList<TRptItem *> items;
     for (const TRptRef &r : refs)
         if (r.Item >= 0)
-            items.append(&m_after.Bands[r.Band].Items[r.Item]);
+            items.append(&report.Bands[r.Band].Items[r.Item]);
+    return items;
+}
+} // namespace
+
+TAlignCommand::TAlignCommand(const TRptReport &before, const QList<TRptRef> &refs, Mode mode, TApply apply)
+    : TReportDesignCommand(QStringLiteral("对齐"), before, std::move(apply))
+{
+    const QList<TRptItem *> items = selectedItems(m_after, refs);
     if (items.size() < 2)
         return;
     const TRptItem first = *items.first();
-    if (mode == SpreadHorizontally || mode == SpreadVertically) {
-        const bool h = mode == SpreadHorizontally;
-        std::sort(items.begin(), items.end(), [h](auto *a, auto *b) { return h ? a->X < b->X : a->Y < b->Y; });
-        const double start = h ? items.first()->X : items.first()->Y;
-        const double end = h ? items.last()->X : items.last()->Y;
-        for (int k = 0; k < items.size(); ++k)
-            (h ? items[k]->X : items[k]->Y) = start + (end - start) * k / (items.size() - 1);
-        return;
-    }
     for (TRptItem *i : items) {
         switch (mode) {
         case Left: i->X = first.X; break;
-        case Top: i->Y = first.Y; break;
+        case HCentre: i->X = first.X + (first.W - i->W) / 2; break;
         case Right: i->X = first.X + first.W - i->W; break;
+        case Top: i->Y = first.Y; break;
+        case VCentre: i->Y = first.Y + (first.H - i->H) / 2; break;
         case Bottom: i->Y = first.Y + first.H - i->H; break;
-        default: break;
         }
+        i->X = qMax(0.0, i->X);
+        i->Y = qMax(0.0, i->Y);
     }
+}
+
+TDistributeCommand::TDistributeCommand(const TRptReport &before, const QList<TRptRef> &refs, Qt::Orientation orientation,
+                                       TApply apply)
+    : TReportDesignCommand(QStringLiteral("等距分布"), before, std::move(apply))
+{
+    QList<TRptItem *> items = selectedItems(m_after, refs);
+    if (items.size() < 3)
+        return;
+    const bool h = orientation == Qt::Horizontal;
+    auto start = [h](TRptItem *i) -> double & { return h ? i->X : i->Y; };
+    auto size = [h](const TRptItem *i) { return h ? i->W : i->H; };
+    std::stable_sort(items.begin(), items.end(), [&](TRptItem *a, TRptItem *b) { return start(a) < start(b); });
+    double span = start(items.last()) + size(items.last()) - start(items.first());
+    for (const TRptItem *i : items)
+        span -= size(i);
+    // Overlapping items get a negative gap and stay overlapped evenly.
+    const double gap = span / (items.size() - 1);
+    double at = start(items.first());
+    for (TRptItem *i : items) {
+        start(i) = at;
+        at += size(i) + gap;
+    }
+}
+
+TResizeBandCommand::TResizeBandCommand(const TRptReport &before, int band, double height, TApply apply)
+    : TReportDesignCommand(QStringLiteral("改变带区高度"), before, std::move(apply))
+{
+    if (band >= 0 && band < m_after.Bands.size())
+        m_after.Bands[band].Height = qMax(1.0, height);
 }

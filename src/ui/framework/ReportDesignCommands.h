@@ -54,6 +54,18 @@ public:
 
 class TAlignCommand : public TReportDesignCommand {
 public:
-    enum Mode { Left, Top, Right, Bottom, SpreadHorizontally, SpreadVertically };
+    // Lines the selected items up with the first one selected.
+    enum Mode { Left, HCentre, Right, Top, VCentre, Bottom };
     TAlignCommand(const TRptReport &before, const QList<TRptRef> &refs, Mode mode, TApply apply);
+};
+
+class TDistributeCommand : public TReportDesignCommand {
+public:
+    // Leaves the outermost items where they are and spaces the others with equal gaps between them.
+    TDistributeCommand(const TRptReport &before, const QList<TRptRef> &refs, Qt::Orientation orientation, TApply apply);
+};
+
+class TResizeBandCommand : public TReportDesignCommand {
+public:
+    TResizeBandCommand(const TRptReport &before, int band, double height, TApply apply);
 };

@@ -7,13 +7,16 @@
 #include "reports/Rep.h"
 #include "ui/framework/ReportCanvas.h"
 #include "ui/framework/ReportPreview.h"
+#include "ui/framework/ReportRuler.h"
 #include <QApplication>
 #include <QClipboard>
 #include <QDoubleSpinBox>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QTableWidget>
@@ -84,17 +87,54 @@ TReportDesigner::TReportDesigner(TRep &rep, QWidget *parent)
     setObjectName(QStringLiteral("ReportDesigner"));
     setWindowTitle(QStringLiteral("报表设计"));
     resize(1280, 820);
+    m_canvas = new TReportCanvas;
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildFileBar());
+    layout->addWidget(buildLayoutBar());
+    layout->addWidget(buildPanes(), 1);
+
+    connect(m_canvas, &TReportCanvas::selectionChanged, this, [this] { refreshProperties(); });
+    connect(m_canvas, &TReportCanvas::moveRequested, this, &TReportDesigner::MoveSelection);
+    connect(m_canvas, &TReportCanvas::bandResizeRequested, this, &TReportDesigner::ResizeBand);
+    connect(m_canvas, &TReportCanvas::fieldDropped, this, &TReportDesigner::AddFieldText);
+    connect(m_props, &QTableWidget::cellChanged, this, &TReportDesigner::propertyEdited);
+    connect(m_structure, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) {
+        const QPoint ref = item->data(0, Qt::UserRole).toPoint();
+        m_canvas->SetSelection(ref.x() >= 0 ? QList<TRptRef>{{ref.x(), ref.y()}} : QList<TRptRef>{});
+    });
+    fillDataTree();
+    apply(m_report);
+}
+
+QAction *TReportDesigner::toolAction(QToolBar *bar, const QString &name, const QString &text, std::function<void()> slot,
+                                    const QKeySequence &key)
+{
+    QAction *a = bar->addAction(text, this, std::move(slot));
+    a->setObjectName(name);
+    a->setShortcut(key);
+    return a;
+}
+
+QToolButton *TReportDesigner::addMenuButton(QToolBar *bar, const QString &name, const QString &text)
+{
+    auto *button = new QToolButton(bar);
+    button->setObjectName(name);
+    button->setText(text);
+    button->setMenu(new QMenu(button));
+    button->setPopupMode(QToolButton::InstantPopup);
+    bar->addWidget(button);
+    return button;
+}
+
+QToolBar *TReportDesigner::buildFileBar()
+{
     auto *bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("tbDesigner"));
-    auto add = [&](const QString &name, const QString &text, auto slot, QKeySequence key = {}) {
-        QAction *a = bar->addAction(text, this, slot);
-        a->setObjectName(name);
-        a->setShortcut(key);
-        return a;
-    };
-    add(QStringLiteral("actOpen"), QStringLiteral("打开"), [this] { OpenFile(); }, QKeySequence::Open);
-    add(QStringLiteral("actSave"), QStringLiteral("保存"), [this] { Save(); }, QKeySequence::Save);
-    add(QStringLiteral("actSaveAs"), QStringLiteral("另存为"), [this] { SaveAs(); });
+    toolAction(bar, QStringLiteral("actOpen"), QStringLiteral("打开"), [this] { OpenFile(); }, QKeySequence::Open);
+    toolAction(bar, QStringLiteral("actSave"), QStringLiteral("保存"), [this] { Save(); }, QKeySequence::Save);
+    toolAction(bar, QStringLiteral("actSaveAs"), QStringLiteral("另存为"), [this] { SaveAs(); });
     bar->addSeparator();
     QAction *undo = m_undo->createUndoAction(this, QStringLiteral("撤消"));
     undo->setObjectName(QStringLiteral("actUndo"));
@@ -104,52 +144,98 @@ TReportDesigner::TReportDesigner(TRep &rep, QWidget *parent)
     redo->setShortcut(QKeySequence::Redo);
     bar->addAction(undo);
     bar->addAction(redo);
-    add(QStringLiteral("actCut"), QStringLiteral("剪切"), [this] { CutSelection(); }, QKeySequence::Cut);
-    add(QStringLiteral("actCopy"), QStringLiteral("复制"), [this] { CopySelection(); }, QKeySequence::Copy);
-    add(QStringLiteral("actPaste"), QStringLiteral("粘贴"), [this] { Paste(); }, QKeySequence::Paste);
-    add(QStringLiteral("actDelete"), QStringLiteral("删除"), [this] { DeleteSelection(); }, QKeySequence::Delete);
+    toolAction(bar, QStringLiteral("actCut"), QStringLiteral("剪切"), [this] { CutSelection(); }, QKeySequence::Cut);
+    toolAction(bar, QStringLiteral("actCopy"), QStringLiteral("复制"), [this] { CopySelection(); }, QKeySequence::Copy);
+    toolAction(bar, QStringLiteral("actPaste"), QStringLiteral("粘贴"), [this] { Paste(); }, QKeySequence::Paste);
+    toolAction(bar, QStringLiteral("actDelete"), QStringLiteral("删除"), [this] { DeleteSelection(); }, QKeySequence::Delete);
     bar->addSeparator();
-    auto *bands = new QMenu(this);
+    toolAction(bar, QStringLiteral("actPreview"), QStringLiteral("预览"), [this] { Preview(); });
+    return bar;
+}
+
+QToolBar *TReportDesigner::buildLayoutBar()
+{
+    auto *bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("tbLayout"));
+    QMenu *bands = addMenuButton(bar, QStringLiteral("btnAddBand"), QStringLiteral("添加带区"))->menu();
     for (TRptBandKind k : {TRptBandKind::ReportTitle, TRptBandKind::PageHeader, TRptBandKind::DataHeader, TRptBandKind::GroupHeader,
                            TRptBandKind::MasterData, TRptBandKind::DetailData, TRptBandKind::GroupFooter, TRptBandKind::Summary,
                            TRptBandKind::PageFooter, TRptBandKind::Overlay})
         bands->addAction(BandKindCaption(k), this, [this, k] { AddBand(k); })->setObjectName(QStringLiteral("actBand") + BandKindName(k));
-    auto *bandButton = new QToolButton(this);
-    bandButton->setObjectName(QStringLiteral("btnAddBand"));
-    bandButton->setText(QStringLiteral("添加带区"));
-    bandButton->setMenu(bands);
-    bandButton->setPopupMode(QToolButton::InstantPopup);
-    bar->addWidget(bandButton);
+    toolAction(bar, QStringLiteral("actDeleteBand"), QStringLiteral("删除带区"), [this] { DeleteBands(); });
+    bar->addSeparator();
     for (TRptItemKind k : {TRptItemKind::Text, TRptItemKind::Line, TRptItemKind::Rect, TRptItemKind::Image, TRptItemKind::Barcode,
                            TRptItemKind::CheckBox})
-        add(QStringLiteral("actItem") + ItemKindName(k), ItemKindCaption(k), [this, k] { AddItem(k); });
+        toolAction(bar, QStringLiteral("actItem") + ItemKindName(k), ItemKindCaption(k), [this, k] { AddItem(k); });
     bar->addSeparator();
-    auto *align = new QMenu(this);
-    const QList<std::pair<TAlignCommand::Mode, QString>> modes{
-        {TAlignCommand::Left, QStringLiteral("左对齐")}, {TAlignCommand::Top, QStringLiteral("顶端对齐")},
-        {TAlignCommand::Right, QStringLiteral("右对齐")}, {TAlignCommand::Bottom, QStringLiteral("底端对齐")},
-        {TAlignCommand::SpreadHorizontally, QStringLiteral("水平等距分布")}, {TAlignCommand::SpreadVertically, QStringLiteral("垂直等距分布")}};
-    for (const auto &[mode, text] : modes)
-        align->addAction(text, this, [this, m = mode] { Align(m); });
-    auto *alignButton = new QToolButton(this);
-    alignButton->setObjectName(QStringLiteral("btnAlign"));
-    alignButton->setText(QStringLiteral("对齐"));
-    alignButton->setMenu(align);
-    alignButton->setPopupMode(QToolButton::InstantPopup);
-    bar->addWidget(alignButton);
-    bar->addWidget(new QLabel(QStringLiteral(" 网格(mm)"), this));
-    auto *grid = new QDoubleSpinBox(this);
+    QMenu *align = addMenuButton(bar, QStringLiteral("btnAlign"), QStringLiteral("对齐"))->menu();
+    const QList<std::tuple<const char *, TAlignCommand::Mode, QString>> modes{
+        {"actAlignLeft", TAlignCommand::Left, QStringLiteral("左对齐")},
+        {"actAlignHCentre", TAlignCommand::HCentre, QStringLiteral("水平居中")},
+        {"actAlignRight", TAlignCommand::Right, QStringLiteral("右对齐")},
+        {"actAlignTop", TAlignCommand::Top, QStringLiteral("顶端对齐")},
+        {"actAlignVCentre", TAlignCommand::VCentre, QStringLiteral("垂直居中")},
+        {"actAlignBottom", TAlignCommand::Bottom, QStringLiteral("底端对齐")}};
+    for (const auto &[name, mode, text] : modes)
+        align->addAction(text, this, [this, m = mode] { Align(m); })->setObjectName(QString::fromLatin1(name));
+    align->addSeparator();
+    align->addAction(QStringLiteral("水平等距分布"), this, [this] { Distribute(Qt::Horizontal); })
+        ->setObjectName(QStringLiteral("actDistributeH"));
+    align->addAction(QStringLiteral("垂直等距分布"), this, [this] { Distribute(Qt::Vertical); })
+        ->setObjectName(QStringLiteral("actDistributeV"));
+    QMenu *totals = addMenuButton(bar, QStringLiteral("btnAggregate"), QStringLiteral("汇总"))->menu();
+    const QList<std::pair<QString, QString>> functions{{QStringLiteral("Sum"), QStringLiteral("合计")},
+                                                       {QStringLiteral("Count"), QStringLiteral("计数")},
+                                                       {QStringLiteral("Avg"), QStringLiteral("平均值")},
+                                                       {QStringLiteral("Min"), QStringLiteral("最小值")},
+                                                       {QStringLiteral("Max"), QStringLiteral("最大值")}};
+    for (const auto &[function, text] : functions)
+        totals->addAction(QStringLiteral("%1 (%2)").arg(text, function), this, [this, f = function] { WrapInAggregate(f); })
+            ->setObjectName(QStringLiteral("act") + function);
+    bar->addSeparator();
+    bar->addWidget(new QLabel(QStringLiteral(" 网格(mm) "), bar));
+    auto *grid = new QDoubleSpinBox(bar);
     grid->setObjectName(QStringLiteral("spnGrid"));
     grid->setRange(0, 10);
     grid->setSingleStep(0.5);
     grid->setValue(1);
-    bar->addWidget(grid);
-    add(QStringLiteral("actPreview"), QStringLiteral("预览"), [this] { Preview(); });
-
-    m_canvas = new TReportCanvas;
     connect(grid, &QDoubleSpinBox::valueChanged, this, [this](double v) { m_canvas->SetGrid(v); });
+    bar->addWidget(grid);
+    bar->addSeparator();
+    QToolButton *zoom = addMenuButton(bar, QStringLiteral("btnZoom"), QStringLiteral("100%"));
+    zoom->setToolTip(QStringLiteral("缩放(Ctrl+滚轮)"));
+    QAction *in = zoom->menu()->addAction(QStringLiteral("放大"), this, [this] { m_canvas->SetZoom(m_canvas->Zoom() * 1.25); });
+    in->setObjectName(QStringLiteral("actZoomIn"));
+    in->setShortcut(QKeySequence::ZoomIn);
+    QAction *out = zoom->menu()->addAction(QStringLiteral("缩小"), this, [this] { m_canvas->SetZoom(m_canvas->Zoom() * 0.8); });
+    out->setObjectName(QStringLiteral("actZoomOut"));
+    out->setShortcut(QKeySequence::ZoomOut);
+    addActions({in, out}); // shortcuts work while the menu is closed
+    zoom->menu()->addSeparator();
+    for (int percent : {50, 75, 100, 150, 200})
+        zoom->menu()->addAction(QStringLiteral("%1%").arg(percent), this, [this, percent] { m_canvas->SetZoom(percent / 100.0); });
+    connect(m_canvas, &TReportCanvas::zoomChanged, zoom,
+            [zoom](double z) { zoom->setText(QStringLiteral("%1%").arg(qRound(z * 100))); });
+    return bar;
+}
+
+QWidget *TReportDesigner::buildPanes()
+{
     auto *scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("sbPage"));
     scroll->setWidget(m_canvas);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto *page = new QWidget;
+    auto *grid = new QGridLayout(page);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    auto *corner = new QWidget(page);
+    corner->setFixedSize(TReportRuler::Thickness, TReportRuler::Thickness);
+    grid->addWidget(corner, 0, 0);
+    grid->addWidget(new TReportRuler(Qt::Horizontal, m_canvas, page), 0, 1);
+    grid->addWidget(new TReportRuler(Qt::Vertical, m_canvas, page), 1, 0);
+    grid->addWidget(scroll, 1, 1);
+
     m_structure = new QTreeWidget;
     m_structure->setObjectName(QStringLiteral("tvStructure"));
     m_structure->setHeaderLabel(QStringLiteral("报表结构"));
@@ -167,24 +253,11 @@ TReportDesigner::TReportDesigner(TRep &rep, QWidget *parent)
     left->addWidget(m_data);
     auto *split = new QSplitter;
     split->addWidget(left);
-    split->addWidget(scroll);
+    split->addWidget(page);
     split->addWidget(m_props);
+    split->setStretchFactor(1, 1);
     split->setSizes({240, 760, 280});
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(bar);
-    layout->addWidget(split);
-
-    connect(m_canvas, &TReportCanvas::selectionChanged, this, [this] { refreshProperties(); });
-    connect(m_canvas, &TReportCanvas::moveRequested, this, &TReportDesigner::MoveSelection);
-    connect(m_canvas, &TReportCanvas::fieldDropped, this, &TReportDesigner::AddFieldText);
-    connect(m_props, &QTableWidget::cellChanged, this, &TReportDesigner::propertyEdited);
-    connect(m_structure, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) {
-        const QPoint ref = item->data(0, Qt::UserRole).toPoint();
-        m_canvas->SetSelection(ref.x() >= 0 ? QList<TRptRef>{{ref.x(), ref.y()}} : QList<TRptRef>{});
-    });
-    fillDataTree();
-    apply(m_report);
+    return split;
 }
 
 TReportDesigner::~TReportDesigner() = default;
@@ -305,6 +378,50 @@ void TReportDesigner::MoveSelection(double dx, double dy, double dw, double dh)
 
 void TReportDesigner::Align(TAlignCommand::Mode mode) { push(new TAlignCommand(m_report, m_canvas->Selection(), mode, applier())); }
 
+void TReportDesigner::Distribute(Qt::Orientation orientation)
+{
+    push(new TDistributeCommand(m_report, m_canvas->Selection(), orientation, applier()));
+}
+
+void TReportDesigner::ResizeBand(int band, double height) { push(new TResizeBandCommand(m_report, band, height, applier())); }
+
+void TReportDesigner::DeleteBands()
+{
+    QList<TRptRef> bands;
+    for (const TRptRef &r : m_canvas->Selection())
+        if (r.Band >= 0 && !bands.contains(TRptRef{r.Band, -1}))
+            bands.append({r.Band, -1});
+    if (bands.isEmpty()) {
+        ShowInfo(QStringLiteral("请先选中要删除的带区。"));
+        return;
+    }
+    m_canvas->SetSelection({});
+    push(new TDeleteCommand(m_report, bands, applier()));
+}
+
+void TReportDesigner::WrapInAggregate(const QString &function)
+{
+    // Every plain field reference [d.X] of the selected texts becomes [Function(d.X)].
+    static const QRegularExpression field(QStringLiteral("\\[\\s*([A-Za-z_]\\w*\\.[A-Za-z_]\\w*)\\s*\\]"));
+    QList<std::pair<TRptRef, QString>> changes;
+    for (const TRptRef &r : m_canvas->Selection()) {
+        if (r.Item < 0 || m_report.Bands[r.Band].Items[r.Item].Kind != TRptItemKind::Text)
+            continue;
+        QString text = m_report.Bands[r.Band].Items[r.Item].Text;
+        text.replace(field, u'[' + function + QStringLiteral("(\\1)]"));
+        if (text != m_report.Bands[r.Band].Items[r.Item].Text)
+            changes.append({r, text});
+    }
+    if (changes.isEmpty()) {
+        ShowInfo(QStringLiteral("请先选中含有数据字段的文本。"));
+        return;
+    }
+    m_undo->beginMacro(function);
+    for (const auto &[ref, text] : changes)
+        SetProperty(ref, QStringLiteral("Text"), text);
+    m_undo->endMacro();
+}
+
 void TReportDesigner::SetProperty(const TRptRef &ref, const QString &property, const QVariant &value)
 {
     push(new TSetPropertyCommand(m_report, ref, property, value, applier()));
@@ -421,7 +538,8 @@ void TReportDesigner::fillDataTree()
         set->setFlags(Qt::ItemIsEnabled);
         if (const TDataSet *d = m_rep.Sources().DataSet(name))
             for (const TField *f : d->Fields()) {
-                auto *leaf = new QTreeWidgetItem(set, {f->FieldName() + QStringLiteral("  ") + f->DisplayLabel()});
+                const QString label = f->DisplayLabel() == f->FieldName() ? QString() : QStringLiteral("  ") + f->DisplayLabel();
+                auto *leaf = new QTreeWidgetItem(set, {f->FieldName() + label});
                 leaf->setData(0, Qt::UserRole, QStringLiteral("[%1.%2]").arg(name, f->FieldName()));
             }
     }

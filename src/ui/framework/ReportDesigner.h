@@ -2,10 +2,13 @@
 #include "reportengine/ReportModel.h"
 #include "ui/framework/ReportDesignCommands.h"
 #include <QDialog>
+#include <functional>
 
 class TRep;
 class TReportCanvas;
 class QTableWidget;
+class QToolBar;
+class QToolButton;
 class QTreeWidget;
 class QUndoStack;
 
@@ -32,6 +35,12 @@ public:
     void Paste();
     void MoveSelection(double dx, double dy, double dw, double dh);
     void Align(TAlignCommand::Mode mode);
+    void Distribute(Qt::Orientation orientation);
+    void ResizeBand(int band, double height);
+    // Deletes the bands of the selection (bands or items in them) with their items.
+    void DeleteBands();
+    // Turns the field references of the selected texts into totals: "Sum", "Count", "Avg", "Min", "Max".
+    void WrapInAggregate(const QString &function);
     void SetProperty(const TRptRef &ref, const QString &property, const QVariant &value);
     void OpenFile();
     void Save();
@@ -39,6 +48,12 @@ public:
     void Preview();
 
 private:
+    QToolBar *buildFileBar();
+    QToolBar *buildLayoutBar();
+    QWidget *buildPanes();
+    QAction *toolAction(QToolBar *bar, const QString &name, const QString &text, std::function<void()> slot,
+                       const QKeySequence &key = {});
+    QToolButton *addMenuButton(QToolBar *bar, const QString &name, const QString &text);
     void apply(const TRptReport &report);
     void push(QUndoCommand *command);
     void refreshTree();

@@ -1,27 +1,22 @@
 #include "ui/windows/RepDesigner.h"
-#include <QDialogButtonBox>
+#include "ui/windows/Reporter.h"
 #include <QGridLayout>
-#include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
-TRepDesignerFrm::TRepDesignerFrm(QWidget *parent) : QDialog(parent)
+TRepDesignerFrm::TRepDesignerFrm(QWidget *parent) : TAInfoDlgFrm(parent)
 {
     setObjectName(QStringLiteral("RepDesignerFrm"));
     setWindowTitle(QStringLiteral("报表管理器"));
     m_menu.SetReper(&m_rep);
     m_menu.SetCanDesign(true);
     m_menu.SetInputQuery([this](const QString &caption, const QString &prompt, QString &text) {
-        bool ok = false;
-        const QString answer = QInputDialog::getText(this, caption, prompt, QLineEdit::Normal, text, &ok);
-        if (ok)
-            text = answer;
-        return ok;
+        return AskReportTitle(this, caption, prompt, text);
     });
-    m_list = new QListWidget(this);
+    m_list = new QListWidget(Body());
     m_list->setObjectName(QStringLiteral("lstReports"));
-    auto *layout = new QGridLayout(this);
+    auto *layout = new QGridLayout(Body());
     layout->addWidget(m_list, 0, 0, 6, 1);
     const QList<std::tuple<QString, QString, void (TPrintMenu::*)()>> buttons{
         {QStringLiteral("btnAdd"), QStringLiteral("添加"), &TPrintMenu::New},
@@ -30,25 +25,22 @@ TRepDesignerFrm::TRepDesignerFrm(QWidget *parent) : QDialog(parent)
         {QStringLiteral("btnDesign"), QStringLiteral("设计"), &TPrintMenu::Design}};
     int row = 0;
     for (const auto &[name, text, command] : buttons) {
-        auto *b = new QPushButton(text, this);
+        auto *b = new QPushButton(text, Body());
         b->setObjectName(name);
         connect(b, &QPushButton::clicked, this, [this, c = command] { run(c); });
         layout->addWidget(b, row++, 1);
     }
-    auto *preview = new QPushButton(QStringLiteral("预览"), this);
+    auto *preview = new QPushButton(QStringLiteral("预览"), Body());
     preview->setObjectName(QStringLiteral("btnPreview"));
     connect(preview, &QPushButton::clicked, this, [this] {
         m_menu.SetSelected(m_list->currentRow());
         m_menu.Preview(); // the manager stays open
     });
     layout->addWidget(preview, row++, 1);
-    layout->addWidget(new QLabel(QStringLiteral("要创建新的报表,请点击\"添加\"")), 6, 0, 1, 2);
-    layout->addWidget(new QLabel(QStringLiteral("要修改标题、删节、设计或预览报表,请先在列表框中选中后再操作")), 7, 0, 1, 2);
-    auto *box = new QDialogButtonBox(this);
-    box->addButton(QStringLiteral("关闭"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("btnClose"));
-    box->addButton(QStringLiteral("帮助"), QDialogButtonBox::HelpRole)->setObjectName(QStringLiteral("btnHelp"));
-    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(box, 8, 0, 1, 2);
+    layout->setRowStretch(row, 1);
+    layout->addWidget(new QLabel(QStringLiteral("要创建新的报表,请点击\"添加\""), Body()), 6, 0, 1, 2);
+    layout->addWidget(new QLabel(QStringLiteral("要修改标题、删节、设计或预览报表,请先在列表框中选中后再操作"), Body()), 7, 0, 1, 2);
+    resize(480, 340);
 }
 
 void TRepDesignerFrm::SetGroupId(int groupId)

@@ -1,12 +1,12 @@
 #pragma once
 #include "reports/PrintMenu.h"
 #include "reports/Rep.h"
-#include <QDialog>
+#include "ui/framework/AInfoDlgFrm.h"
 
 class QListWidget;
 
 // The report manager: the templates of a group with 添加/修改/删除/设计/预览.
-class TRepDesignerFrm : public QDialog {
+class TRepDesignerFrm : public TAInfoDlgFrm {
     Q_OBJECT
 public:
     explicit TRepDesignerFrm(QWidget *parent = nullptr);

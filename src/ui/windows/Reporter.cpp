@@ -15,7 +15,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-TReporterFrm::TReporterFrm(TPrintMenu &menu, QWidget *parent) : QDialog(parent), m_menu(menu)
+TReporterFrm::TReporterFrm(TPrintMenu &menu, QWidget *parent) : TaFrm(parent), m_menu(menu)
 {
     setObjectName(QStringLiteral("ReporterFrm"));
     setWindowTitle(QStringLiteral("打印"));
@@ -46,14 +46,19 @@ TReporterFrm::TReporterFrm(TPrintMenu &menu, QWidget *parent) : QDialog(parent),
     connect(preview, &QPushButton::clicked, this, doPreview);
     connect(m_list, &QListWidget::itemDoubleClicked, this, doPreview);
     m_menu.SetInputQuery([this](const QString &caption, const QString &prompt, QString &text) {
-        bool ok = false;
-        const QString answer = QInputDialog::getText(this, caption, prompt, QLineEdit::Normal, text, &ok);
-        if (ok)
-            text = answer;
-        return ok;
+        return AskReportTitle(this, caption, prompt, text);
     });
     refill();
     resize(300, 360);
+}
+
+bool AskReportTitle(QWidget *parent, const QString &caption, const QString &prompt, QString &text)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, text, &ok);
+    if (ok)
+        text = answer;
+    return ok;
 }
 
 void TReporterFrm::refill()
@@ -79,6 +84,12 @@ void TReporterFrm::PlaceAtPointer()
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     move(PrintMenuPosition(screen->geometry(), frameGeometry().size(), QCursor::pos()));
+}
+
+void TReporterFrm::showEvent(QShowEvent *event)
+{
+    TaFrm::showEvent(event);
+    PlaceAtPointer();
 }
 
 namespace {
@@ -115,7 +126,6 @@ public:
     void ShowPrintMenu(TPrintMenu &menu) override
     {
         TReporterFrm frm(menu, QApplication::activeWindow());
-        frm.PlaceAtPointer();
         frm.exec();
     }
 };
