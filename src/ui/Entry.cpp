@@ -6,9 +6,11 @@
 #include "app/Startup.h"
 #include "data/RecordSet.h"
 #include "ui/commands/FileCommands.h"
+#include "ui/commands/OutputCommands.h"
 #include "ui/framework/ZoApplication.h"
 #include "ui/windows/DBConfig.h"
 #include "ui/windows/Splash.h"
+#include "ui/windows/Reporter.h"
 #include "ui/windows/main.h"
 #include <QPointer>
 
@@ -45,6 +47,7 @@ int Run()
     ZoStartup::LoadStartupSettings();
 
     InstallOperatorRights();
+    InstallReportWindows();
     auto *mainFrm = new TmainFrm;
     mainFrm->setAttribute(Qt::WA_DeleteOnClose);
     FileCommands::Bind(*mainFrm);
@@ -53,6 +56,7 @@ int Run()
         mainFrm->close(); // the close step runs as after any other exit
         return 0;
     }
+    OutputCommands::BuildReportMenus(*mainFrm);
     mainFrm->showMaximized();
     FileCommands::OfferCompanyDialog(*mainFrm);
     return QApplication::exec();

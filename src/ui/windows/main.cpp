@@ -6,6 +6,7 @@
 #include "ledger/Asset.h"
 #include "ledger/AssetWhere.h"
 #include "ui/commands/ListCommands.h"
+#include "ui/commands/OutputCommands.h"
 #include "ui/commands/TreeCommands.h"
 #include "ui/framework/KamoDBGrid.h"
 #include "ui/framework/Lookups.h"
@@ -70,6 +71,7 @@ TmainFrm::TmainFrm(QWidget *parent) : QMainWindow(parent)
     Bind(QStringLiteral("N_ViewStatusBar"), [this] { statusBar()->setVisible(Action(QStringLiteral("N_ViewStatusBar"))->isChecked()); });
     Bind(QStringLiteral("N_ViewToolBar"), [this] { ToolBar1->setVisible(Action(QStringLiteral("N_ViewToolBar"))->isChecked()); });
     ListCommands::Bind(*this);
+    OutputCommands::Bind(*this);
     TreeCommands::Bind(*this);
     TreeView1->setCurrentItem(TreeView1->topLevelItem(0)); // lists every class
 }
