@@ -1,4 +1,5 @@
 #include "ZkTest.h"
+#include "app/Launcher.h"
 #include "data/Database.h"
 #include "data/RecordSet.h"
 #include "ledger/DemoLedger.h"
@@ -8,8 +9,11 @@
 #include "ui/framework/ReportCanvas.h"
 #include "ui/framework/ReportDesigner.h"
 #include "ui/framework/ReportPreview.h"
+#include "ui/windows/RepDesigner.h"
 #include "ui/windows/Reporter.h"
 #include <QAction>
+#include <QCursor>
+#include <QScreen>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSqlQuery>
@@ -93,6 +97,36 @@ private Q_SLOTS:
         frm.show();
         QTest::mouseClick(frm.findChild<QPushButton *>(QStringLiteral("btnPreview")), Qt::LeftButton);
         QVERIFY(!frm.isVisible()); // previewed, the menu closed
+    }
+
+    void testReportWindowsOnBaseForms()
+    {
+        ZkTest::TLedger ledger;
+        QStringList opened;
+        Launcher::SetOpener([&](const QString &path) { opened.append(path); return true; });
+        TRepDesignerFrm manager;
+        manager.SetGroupId(1);
+        QCOMPARE(manager.findChild<QListWidget *>(QStringLiteral("lstReports"))->count(), 2);
+        QTest::mouseClick(manager.HelpBtn1, Qt::LeftButton);
+        QCOMPARE(opened.size(), 1);
+        QVERIFY(opened.last().contains(QStringLiteral("/help/")));
+
+        // The print menu puts itself by the pointer after the base form's placement, and F1 is the base form's help.
+        TPrintMenu menu;
+        menu.SetGroupId(1);
+        menu.SetReper(&manager.Rep());
+        TReporterFrm frm(menu);
+        QCursor::setPos(QPoint(400, 300));
+        frm.show();
+        frm.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frm));
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        QCOMPARE(frm.pos(), PrintMenuPosition(screen->geometry(), frm.frameGeometry().size(), QCursor::pos()));
+        QTest::keyClick(&frm, Qt::Key_F1);
+        QCOMPARE(opened.size(), 2);
+        QTest::keyClick(&frm, Qt::Key_Escape);
+        QVERIFY(!frm.isVisible());
+        Launcher::SetOpener({});
     }
 
     void testPreviewPagesAndExports()
