@@ -107,6 +107,14 @@ struct TDesignerFixture {
     const TRptItem &Item(int band, int item) const { return Report().Bands[band].Items[item]; }
 };
 
+// Saves a picture of `w` when ZK_SHOTS names a folder.
+void shot(QWidget *w, const QString &name)
+{
+    const QString folder = qEnvironmentVariable("ZK_SHOTS");
+    if (!folder.isEmpty())
+        w->grab().save(folder + u'/' + name + QStringLiteral(".png"));
+}
+
 // Texts of a rendered document, every page.
 QStringList renderedTexts(const TRptDocument &doc)
 {
@@ -153,6 +161,7 @@ private Q_SLOTS:
         f.Trigger("actItemText");
         f.TypeProperty(QStringLiteral("Text"), QStringLiteral("合计"));
         f.Trigger("actSave");
+        shot(f.Designer.get(), QStringLiteral("designer-built"));
 
         QSqlQuery q = AppDatabase().Select(QStringLiteral("select Fr3File from report where Id=%1").arg(f.Id));
         QVERIFY(q.next());
@@ -180,7 +189,10 @@ private Q_SLOTS:
         for (double x : {10.0, 50.0, 90.0})
             f.DropField(QStringLiteral("Code"), master, x);
         // A marquee over the first two items selects exactly them.
-        f.Drag(f.At(master, 5, 0.2), f.At(master, 60, 3));
+        QTest::mousePress(f.Canvas, Qt::LeftButton, {}, f.At(master, 5, 0.2));
+        QTest::mouseMove(f.Canvas, f.At(master, 60, 3));
+        shot(f.Designer.get(), QStringLiteral("designer-marquee"));
+        QTest::mouseRelease(f.Canvas, Qt::LeftButton, {}, f.At(master, 60, 3));
         QCOMPARE(f.Canvas->Selection(), (QList<TRptRef>{{master, 0}, {master, 1}}));
         // Ctrl-click adds the third, a second Ctrl-click takes it away again, Shift-click adds it.
         f.Click(master, 100, 3, Qt::ControlModifier);

@@ -77,8 +77,10 @@ TSetPropertyCommand::TSetPropertyCommand(const TRptReport &before, const TRptRef
 {
     auto set = [&](auto &object, const auto &props) {
         for (const auto &p : props)
-            if (p.Name == property)
+            if (p.Name == property) {
                 p.Set(object, value);
+                setText(QStringLiteral("修改") + p.Caption); // the user's word for it in the undo tip
+            }
     };
     if (ref.Band < 0)
         set(m_after.Page, PageProps());

@@ -106,6 +106,7 @@ TReportDesigner::TReportDesigner(TRep &rep, QWidget *parent)
     });
     fillDataTree();
     apply(m_report);
+    m_canvas->setFocus();
 }
 
 QAction *TReportDesigner::toolAction(QToolBar *bar, const QString &name, const QString &text, std::function<void()> slot,
@@ -136,14 +137,15 @@ QToolBar *TReportDesigner::buildFileBar()
     toolAction(bar, QStringLiteral("actSave"), QStringLiteral("保存"), [this] { Save(); }, QKeySequence::Save);
     toolAction(bar, QStringLiteral("actSaveAs"), QStringLiteral("另存为"), [this] { SaveAs(); });
     bar->addSeparator();
-    QAction *undo = m_undo->createUndoAction(this, QStringLiteral("撤消"));
-    undo->setObjectName(QStringLiteral("actUndo"));
-    undo->setShortcut(QKeySequence::Undo);
-    QAction *redo = m_undo->createRedoAction(this, QStringLiteral("重做"));
-    redo->setObjectName(QStringLiteral("actRedo"));
-    redo->setShortcut(QKeySequence::Redo);
-    bar->addAction(undo);
-    bar->addAction(redo);
+    // Fixed captions keep the tool bar still; what would be undone shows as the tip.
+    QAction *undo = toolAction(bar, QStringLiteral("actUndo"), QStringLiteral("撤消"), [this] { m_undo->undo(); }, QKeySequence::Undo);
+    QAction *redo = toolAction(bar, QStringLiteral("actRedo"), QStringLiteral("重做"), [this] { m_undo->redo(); }, QKeySequence::Redo);
+    undo->setEnabled(false);
+    redo->setEnabled(false);
+    connect(m_undo, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(m_undo, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    connect(m_undo, &QUndoStack::undoTextChanged, undo, [undo](const QString &t) { undo->setToolTip(QStringLiteral("撤消 ") + t); });
+    connect(m_undo, &QUndoStack::redoTextChanged, redo, [redo](const QString &t) { redo->setToolTip(QStringLiteral("重做 ") + t); });
     toolAction(bar, QStringLiteral("actCut"), QStringLiteral("剪切"), [this] { CutSelection(); }, QKeySequence::Cut);
     toolAction(bar, QStringLiteral("actCopy"), QStringLiteral("复制"), [this] { CopySelection(); }, QKeySequence::Copy);
     toolAction(bar, QStringLiteral("actPaste"), QStringLiteral("粘贴"), [this] { Paste(); }, QKeySequence::Paste);
@@ -316,8 +318,9 @@ void TReportDesigner::AddItem(TRptItemKind kind)
 void TReportDesigner::AddFieldText(int band, double x, double y, const QString &text)
 {
     TRptItem item;
-    item.X = x;
-    item.Y = y;
+    // A field dropped near the band's foot still lies inside the band.
+    item.X = qMin(x, qMax(0.0, m_canvas->BandWidth() - item.W));
+    item.Y = qMin(y, qMax(0.0, m_report.Bands[band].Height - item.H));
     item.Text = text;
     push(new TAddItemsCommand(QStringLiteral("添加字段"), m_report, band, {item}, applier()));
     m_canvas->SetSelection({{band, int(m_report.Bands[band].Items.size()) - 1}});
@@ -502,6 +505,7 @@ void TReportDesigner::refreshProperties()
     } else if (sel.isEmpty()) {
         fill(m_report.Page, PageProps());
     }
+    m_props->resizeColumnToContents(0);
     m_filling = false;
 }
 
