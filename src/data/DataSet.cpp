@@ -107,23 +107,34 @@ void TDataSet::LoadFromQuery(QSqlQuery &query)
             throw EDatabaseError(QStringLiteral("找不到字段“%1”").arg(f->FieldName()), query.lastQuery());
     }
 
-    Q_EMIT aboutToReset();
-    m_rows.clear();
-    m_sortText.clear();
-    m_active = true;
+    // The rows are read aside, so views keep showing the old ones until the swap.
+    std::vector<Row> rows;
     const size_t n = m_fields.size();
+    const std::function<void()> &tick = LoadTicker();
     while (query.next()) {
         Row row(n);
         for (size_t i = 0; i < n; ++i)
             if (m_queryColumns[i] >= 0)
                 row[i] = m_fields[i]->Normalize(query.value(m_queryColumns[i]));
-        m_rows.push_back(std::move(row));
+        rows.push_back(std::move(row));
+        if (tick && (rows.size() & 1023) == 0)
+            tick();
     }
+    Q_EMIT aboutToReset();
+    m_rows = std::move(rows);
+    m_sortText.clear();
+    m_active = true;
     if (m_onCalc)
         for (int r = 0; r < RecordCount(); ++r)
             calcRow(r);
     setCursor(m_rows.empty() ? -1 : 0);
     Q_EMIT reset();
+}
+
+std::function<void()> &TDataSet::LoadTicker()
+{
+    static std::function<void()> ticker;
+    return ticker;
 }
 
 void TDataSet::EmptyDataSet()

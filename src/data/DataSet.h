@@ -39,6 +39,9 @@ public:
     // Replaces the rows with the result of an executed query. Without declared
     // fields the columns of the result become the fields.
     void LoadFromQuery(QSqlQuery &query);
+    // Called every thousand rows while a long result is read, so that the
+    // program can repaint its windows; not set by default.
+    static std::function<void()> &LoadTicker();
     void EmptyDataSet();
     int RecordCount() const { return int(m_rows.size()); }
     bool IsEmpty() const { return m_rows.empty(); }

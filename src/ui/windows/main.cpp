@@ -15,6 +15,8 @@
 #include "ui/framework/ZoPopupMenu.h"
 #include "ui/windows/Finder.h"
 #include <QAction>
+#include <QApplication>
+#include <QScopeGuard>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -447,6 +449,9 @@ void TmainFrm::KeywordSearch()
 
 bool TmainFrm::ApplyWhere(const RAssetWhere &where)
 {
+    // A hundred thousand assets take a moment: the pointer says so.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     const int count = m_assets->Search(where);
     SetStatusText(2, u"共 %1 条"_s.arg(count));
     return true;
