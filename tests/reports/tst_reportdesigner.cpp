@@ -246,6 +246,7 @@ private Q_SLOTS:
         f.Trigger("actZoomOut");
         f.Trigger("actZoomOut");
         QCOMPARE(f.Canvas->Zoom(), 0.8);
+        shot(f.Designer.get(), QStringLiteral("designer-zoom80"));
         // The rulers follow the zoom: long ticks right above and beside the 10 mm points of the page, none between.
         for (const char *name : {"rulerTop", "rulerLeft"}) {
             auto *ruler = f.Designer->findChild<TReportRuler *>(QString::fromLatin1(name));

@@ -107,6 +107,9 @@ private Q_SLOTS:
         TRepDesignerFrm manager;
         manager.SetGroupId(1);
         QCOMPARE(manager.findChild<QListWidget *>(QStringLiteral("lstReports"))->count(), 2);
+        const QString shots = qEnvironmentVariable("ZK_SHOTS");
+        if (!shots.isEmpty())
+            manager.grab().save(shots + QStringLiteral("/repdesigner.png"));
         QTest::mouseClick(manager.HelpBtn1, Qt::LeftButton);
         QCOMPARE(opened.size(), 1);
         QVERIFY(opened.last().contains(QStringLiteral("/help/")));
@@ -122,6 +125,8 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&frm));
         const QScreen *screen = QGuiApplication::primaryScreen();
         QCOMPARE(frm.pos(), PrintMenuPosition(screen->geometry(), frm.frameGeometry().size(), QCursor::pos()));
+        if (!shots.isEmpty())
+            frm.grab().save(shots + QStringLiteral("/reporter.png"));
         QTest::keyClick(&frm, Qt::Key_F1);
         QCOMPARE(opened.size(), 2);
         QTest::keyClick(&frm, Qt::Key_Escape);
