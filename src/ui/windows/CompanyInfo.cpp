@@ -1,6 +1,7 @@
 #include "ui/windows/CompanyInfo.h"
 #include "app/Company.h"
 #include "app/Prompter.h"
+#include "ui/framework/FormRows.h"
 #include "data/Exceptions.h"
 #include <QFormLayout>
 #include <QLineEdit>
@@ -12,12 +13,7 @@ TCompanyInfoFrm::TCompanyInfoFrm(bool readOnly, QWidget *parent) : TADlgFrm(pare
     setObjectName(QStringLiteral("CompanyInfoFrm"));
     setWindowTitle(QStringLiteral("公司信息"));
     auto *form = new QFormLayout(Body());
-    auto edit = [this, form](const char *name, const QString &caption) {
-        auto *e = new QLineEdit(Body());
-        e->setObjectName(QString::fromLatin1(name));
-        form->addRow(caption, e);
-        return e;
-    };
+    auto edit = [form](const char *name, const QString &caption) { return AddFormEdit(form, name, caption); };
     EdtCompany1 = edit("EdtCompany1", QStringLiteral("企业名称"));
     EdtLawMan1 = edit("EdtLawMan1", QStringLiteral("负责人"));
     EdtTel1 = edit("EdtTel1", QStringLiteral("联系电话"));

@@ -1,6 +1,7 @@
 #include "ui/windows/OperatorEditor.h"
 #include "app/Operator.h"
 #include "app/Prompter.h"
+#include "ui/framework/FormRows.h"
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,14 +15,8 @@ TOperatorEditorFrm::TOperatorEditorFrm(QWidget *parent) : TADlgFrm(parent)
     setWindowTitle(QStringLiteral("操作员属性"));
     auto *row = new QHBoxLayout(Body());
     auto *form = new QFormLayout;
-    auto edit = [this, form](const char *name, const QString &caption, bool masked) {
-        auto *e = new QLineEdit(Body());
-        e->setObjectName(QString::fromLatin1(name));
-        if (masked)
-            e->setEchoMode(QLineEdit::Password);
-        form->addRow(caption, e);
-        return e;
-    };
+    row->addLayout(form, 1);
+    auto edit = [form](const char *name, const QString &caption, bool masked) { return AddFormEdit(form, name, caption, masked); };
     edtUserId1 = edit("edtUserId1", QStringLiteral("登陆名"), false);
     edtName1 = edit("edtName1", QStringLiteral("姓名"), false);
     edtContact1 = edit("edtContact1", QStringLiteral("联系方式"), false);
@@ -31,7 +26,6 @@ TOperatorEditorFrm::TOperatorEditorFrm(QWidget *parent) : TADlgFrm(parent)
     auto *hint = new QLabel(QStringLiteral("修改时密码留空则保持原密码"), Body());
     hint->setStyleSheet(QStringLiteral("color: gray;"));
     form->addRow(QString(), hint);
-    row->addLayout(form, 1);
     auto *rights = new QVBoxLayout;
     rights->addWidget(new QLabel(QStringLiteral("权限"), Body()));
     CheckListBox1 = new QListWidget(Body());

@@ -1,6 +1,7 @@
 #include "ui/windows/PasswordChanger.h"
 #include "app/Operator.h"
 #include "app/Prompter.h"
+#include "ui/framework/FormRows.h"
 #include "data/Exceptions.h"
 #include <QFormLayout>
 #include <QLineEdit>
@@ -10,14 +11,7 @@ TPasswordChangerFrm::TPasswordChangerFrm(QWidget *parent) : TADlgFrm(parent)
     setObjectName(QStringLiteral("PasswordChangerFrm"));
     setWindowTitle(QStringLiteral("更改密码"));
     auto *form = new QFormLayout(Body());
-    auto edit = [this, form](const char *name, const QString &caption, bool masked) {
-        auto *e = new QLineEdit(Body());
-        e->setObjectName(QString::fromLatin1(name));
-        if (masked)
-            e->setEchoMode(QLineEdit::Password);
-        form->addRow(caption, e);
-        return e;
-    };
+    auto edit = [form](const char *name, const QString &caption, bool masked) { return AddFormEdit(form, name, caption, masked); };
     edtUserId1 = edit("edtUserId1", QStringLiteral("当前用户"), false);
     edtUserId1->setEnabled(false);
     edtUserId1->setText(CurrentOperator().LoginId);
