@@ -21,7 +21,12 @@ QString TaFrm::HelpPage(const QString &topic) const
     QString t = topic;
     if (t.isEmpty())
         t = objectName().left(qMax(0, int(objectName().size()) - 3));
-    const QString page = ZoPaths::Resource(QStringLiteral("help/%1.htm").arg(t));
+    return TopicPage(t);
+}
+
+QString TaFrm::TopicPage(const QString &topic)
+{
+    const QString page = ZoPaths::Resource(QStringLiteral("help/%1.htm").arg(topic));
     // Topics without a page of their own land on the contents page.
     return QFileInfo::exists(page) ? page : ZoPaths::Resource(QStringLiteral("help/index.htm"));
 }

@@ -16,6 +16,8 @@ public:
     virtual void ShowHelp(const QString &topic = QString());
     // The help page that ShowHelp(topic) opens.
     QString HelpPage(const QString &topic) const;
+    // The page of a named topic (the contents page when it has none).
+    static QString TopicPage(const QString &topic);
 
     void SetPlacement(TPlacement placement) { m_placement = placement; }
     // Top-left corner that centres a window of `size` on `pointer` within `screen`.

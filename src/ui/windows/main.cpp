@@ -6,6 +6,7 @@
 #include "ledger/Asset.h"
 #include "ledger/AssetWhere.h"
 #include "ui/commands/ListCommands.h"
+#include "ui/commands/HelpCommands.h"
 #include "ui/commands/OutputCommands.h"
 #include "ui/commands/TreeCommands.h"
 #include "ui/framework/KamoDBGrid.h"
@@ -74,6 +75,7 @@ TmainFrm::TmainFrm(QWidget *parent) : QMainWindow(parent)
     Bind(QStringLiteral("N_ViewToolBar"), [this] { ToolBar1->setVisible(Action(QStringLiteral("N_ViewToolBar"))->isChecked()); });
     ListCommands::Bind(*this);
     OutputCommands::Bind(*this);
+    HelpCommands::Bind(*this);
     TreeCommands::Bind(*this);
     TreeView1->setCurrentItem(TreeView1->topLevelItem(0)); // lists every class
 }
