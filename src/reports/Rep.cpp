@@ -1,6 +1,6 @@
 #include "reports/Rep.h"
 #include "app/Company.h"
-#include "app/Configer.h"
+#include "app/Operator.h"
 #include "app/Prompter.h"
 #include "app/Rights.h"
 #include "data/Database.h"
@@ -133,8 +133,7 @@ TProjRep::TProjRep()
     AddVariable(QStringLiteral("u_Fax"), company.Fax);
     AddVariable(QStringLiteral("u_Address"), company.Address);
     AddVariable(QStringLiteral("u_Zip"), company.Zip);
-    // The login writes the operator's name here; it is the operator of this session.
-    AddVariable(QStringLiteral("u_Operator"), TConfiger::ReadLastLoginId());
+    AddVariable(QStringLiteral("u_Operator"), CurrentOperator().LoginId);
 }
 
 void TKamoRep::Preview(int id)

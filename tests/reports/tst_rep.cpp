@@ -1,5 +1,6 @@
 #include "ZkTest.h"
 #include "app/Company.h"
+#include "app/Operator.h"
 #include "app/Rights.h"
 #include "data/Database.h"
 #include "data/Exceptions.h"
@@ -115,10 +116,12 @@ private Q_SLOTS:
         ZkTest::TLedger ledger;
         AppDatabase().Execute(QStringLiteral("update Company set CompanyName='卓科机电有限公司', Tel='010-1234'"));
         CurrentCompany().Load();
+        QVERIFY(CurrentOperator().LogIn(QStringLiteral("sa"), QString()));
         TProjRep rep;
         QCOMPARE(rep.VariableNames(), (QStringList{QStringLiteral("u_Company"), QStringLiteral("u_Tel"), QStringLiteral("u_Fax"),
                                                    QStringLiteral("u_Address"), QStringLiteral("u_Zip"), QStringLiteral("u_Operator")}));
         QCOMPARE(rep.VariableValues().mid(0, 3), (QStringList{QStringLiteral("卓科机电有限公司"), QStringLiteral("010-1234"), QStringLiteral(" ")}));
+        QCOMPARE(rep.VariableValues().last(), QStringLiteral("sa"));
     }
 
     void testDesignerOpenSaveAndSaveAs()
