@@ -3,6 +3,8 @@
 #include <QSqlField>
 #include <QSqlRecord>
 #include <algorithm>
+#include <string_view>
+#include <unordered_set>
 
 TDataSet::TDataSet(QObject *parent) : QObject(parent) {}
 TDataSet::~TDataSet() = default;
@@ -12,8 +14,7 @@ TField *TDataSet::AddField(TFieldKind kind, const QString &name)
     auto field = std::make_unique<TField>(this, kind, name);
     field->m_index = int(m_fields.size());
     m_fields.push_back(std::move(field));
-    for (Row &r : m_rows)
-        r.resize(m_fields.size());
+    m_rows.AddColumn(kind);
     return m_fields.back().get();
 }
 
@@ -48,7 +49,7 @@ void TDataSet::SetActive(bool active)
         return;
     Q_EMIT aboutToReset();
     m_active = active;
-    m_rows.clear();
+    m_rows.ClearRows();
     m_sortText.clear();
     setCursor(-1);
     Q_EMIT reset();
@@ -78,13 +79,48 @@ static TFieldKind kindOfColumn(const QSqlField &f)
     }
 }
 
+namespace {
+
+// Class, department, state, place and keeper names repeat down a long list: the rows share
+// one copy of each such text. A column whose texts hardly repeat (codes, names) stops
+// being pooled once it has shown that, so its texts cost no hashing.
+class TTextPool {
+public:
+    QString Shared(const QString &text)
+    {
+        if (m_off)
+            return text;
+        ++m_seen;
+        const auto it = m_texts.find(text);
+        if (it != m_texts.end())
+            return *it;
+        m_texts.insert(text);
+        if (m_texts.size() > 4096 && qsizetype(m_texts.size()) * 2 > m_seen) {
+            m_off = true;
+            m_texts.clear();
+        }
+        return text;
+    }
+
+private:
+    // Qt's own string hash is keyed (SipHash here) and costs more than the rest of a value.
+    struct Hash {
+        size_t operator()(const QString &s) const { return std::hash<std::u16string_view>()(std::u16string_view(QStringView(s).utf16(), size_t(s.size()))); }
+    };
+    std::unordered_set<QString, Hash> m_texts;
+    qsizetype m_seen = 0;
+    bool m_off = false;
+};
+
+} // namespace
+
 void TDataSet::LoadFromQuery(QSqlQuery &query)
 {
     const QSqlRecord rec = query.record();
     if (m_fields.empty() || m_fieldsFromQuery) {
         // Without declared fields every statement brings its own columns.
         Q_EMIT aboutToReset();
-        m_rows.clear();
+        m_rows.ClearColumns();
         m_fields.clear();
         for (int c = 0; c < rec.count(); ++c)
             AddField(kindOfColumn(rec.field(c)), rec.fieldName(c));
@@ -108,16 +144,23 @@ void TDataSet::LoadFromQuery(QSqlQuery &query)
     }
 
     // The rows are read aside, so views keep showing the old ones until the swap.
-    std::vector<Row> rows;
+    TRowCache rows = m_rows.EmptyCopy();
     const size_t n = m_fields.size();
+    std::vector<TTextPool> pools(n);
     const std::function<void()> &tick = LoadTicker();
     while (query.next()) {
-        Row row(n);
-        for (size_t i = 0; i < n; ++i)
-            if (m_queryColumns[i] >= 0)
-                row[i] = m_fields[i]->Normalize(query.value(m_queryColumns[i]));
-        rows.push_back(std::move(row));
-        if (tick && (rows.size() & 1023) == 0)
+        const size_t r = rows.RowCount();
+        rows.InsertRow(r);
+        for (size_t i = 0; i < n; ++i) {
+            if (m_queryColumns[i] < 0)
+                continue;
+            const QVariant value = query.value(m_queryColumns[i]);
+            if (m_fields[i]->IsText() && value.typeId() == QMetaType::QString && !value.isNull())
+                rows.SetValue(r, i, QVariant(pools[i].Shared(value.toString())));
+            else
+                rows.SetValue(r, i, m_fields[i]->Normalize(value));
+        }
+        if (tick && (rows.RowCount() & 1023) == 0)
             tick();
     }
     Q_EMIT aboutToReset();
@@ -127,7 +170,7 @@ void TDataSet::LoadFromQuery(QSqlQuery &query)
     if (m_onCalc)
         for (int r = 0; r < RecordCount(); ++r)
             calcRow(r);
-    setCursor(m_rows.empty() ? -1 : 0);
+    setCursor(IsEmpty() ? -1 : 0);
     Q_EMIT reset();
 }
 
@@ -140,7 +183,7 @@ std::function<void()> &TDataSet::LoadTicker()
 void TDataSet::EmptyDataSet()
 {
     Q_EMIT aboutToReset();
-    m_rows.clear();
+    m_rows.ClearRows();
     m_active = true;
     setCursor(-1);
     Q_EMIT reset();
@@ -155,7 +198,7 @@ void TDataSet::setCursor(int row)
 
 void TDataSet::SetRecNo(int row)
 {
-    if (m_rows.empty()) {
+    if (IsEmpty()) {
         setCursor(-1);
         return;
     }
@@ -164,7 +207,7 @@ void TDataSet::SetRecNo(int row)
 
 void TDataSet::Next()
 {
-    if (m_rows.empty() || m_recNo >= RecordCount() - 1) {
+    if (IsEmpty() || m_recNo >= RecordCount() - 1) {
         m_eof = true;
         return;
     }
@@ -173,7 +216,7 @@ void TDataSet::Next()
 
 void TDataSet::Prior()
 {
-    if (m_rows.empty() || m_recNo <= 0) {
+    if (IsEmpty() || m_recNo <= 0) {
         m_bof = true;
         return;
     }
@@ -185,7 +228,7 @@ int TDataSet::IndexOf(const QString &fieldName, const QVariant &value) const
     const TField *f = FieldByName(fieldName);
     const QVariant wanted = f->Normalize(value);
     for (int r = 0; r < RecordCount(); ++r) {
-        const QVariant &v = m_rows[size_t(r)][size_t(f->Index())];
+        const QVariant v = m_rows.Value(size_t(r), size_t(f->Index()));
         if (v.isValid() == wanted.isValid() && (!v.isValid() || v == wanted))
             return r;
     }
@@ -210,7 +253,7 @@ void TDataSet::Insert(int row)
 {
     m_active = true;
     row = std::clamp(row, 0, RecordCount());
-    m_rows.insert(m_rows.begin() + row, Row(m_fields.size()));
+    m_rows.InsertRow(size_t(row));
     Q_EMIT rowInserted(row);
     setCursor(row);
 }
@@ -218,8 +261,7 @@ void TDataSet::Insert(int row)
 void TDataSet::AppendRow(Row row)
 {
     m_active = true;
-    row.resize(m_fields.size());
-    m_rows.push_back(std::move(row));
+    m_rows.AppendRow(row);
     const int r = RecordCount() - 1;
     calcRow(r);
     Q_EMIT rowInserted(r);
@@ -229,13 +271,15 @@ void TDataSet::AppendRow(Row row)
 
 void TDataSet::LoadRows(std::vector<Row> rows)
 {
+    TRowCache cache = m_rows.EmptyCopy();
+    for (const Row &r : rows)
+        cache.AppendRow(r);
+    rows.clear();
     Q_EMIT aboutToReset();
-    for (Row &r : rows)
-        r.resize(m_fields.size());
-    m_rows = std::move(rows);
+    m_rows = std::move(cache);
     m_sortText.clear();
     m_active = true;
-    setCursor(m_rows.empty() ? -1 : 0);
+    setCursor(IsEmpty() ? -1 : 0);
     Q_EMIT reset();
 }
 
@@ -249,12 +293,12 @@ void TDataSet::Post()
 
 void TDataSet::Delete()
 {
-    if (m_recNo < 0 || m_rows.empty())
+    if (m_recNo < 0 || IsEmpty())
         return;
     const int r = m_recNo;
-    m_rows.erase(m_rows.begin() + r);
+    m_rows.RemoveRow(size_t(r));
     Q_EMIT rowRemoved(r);
-    setCursor(m_rows.empty() ? -1 : std::min(r, RecordCount() - 1));
+    setCursor(IsEmpty() ? -1 : std::min(r, RecordCount() - 1));
 }
 
 QVariant TDataSet::CurrentValue(int fieldIndex) const
@@ -273,14 +317,14 @@ QVariant TDataSet::ValueAt(int row, int fieldIndex) const
 {
     if (row < 0 || row >= RecordCount() || fieldIndex < 0 || size_t(fieldIndex) >= m_fields.size())
         return QVariant();
-    return m_rows[size_t(row)][size_t(fieldIndex)];
+    return m_rows.Value(size_t(row), size_t(fieldIndex));
 }
 
 void TDataSet::SetValueAt(int row, int fieldIndex, const QVariant &value)
 {
     if (row < 0 || row >= RecordCount())
         return;
-    m_rows[size_t(row)][size_t(fieldIndex)] = m_fields[size_t(fieldIndex)]->Normalize(value);
+    m_rows.SetValue(size_t(row), size_t(fieldIndex), m_fields[size_t(fieldIndex)]->Normalize(value));
     Q_EMIT rowChanged(row);
 }
 
@@ -334,14 +378,18 @@ void TDataSet::Sort(const QString &sortText)
     if (keys.empty())
         return;
     Q_EMIT aboutToReset();
-    std::stable_sort(m_rows.begin(), m_rows.end(), [&](const Row &x, const Row &y) {
+    std::vector<int> order(m_rows.RowCount());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = int(i);
+    std::stable_sort(order.begin(), order.end(), [&](int x, int y) {
         for (const Key &k : keys) {
-            const int c = compareValues(x[size_t(k.field)], y[size_t(k.field)]);
+            const int c = compareValues(m_rows.Value(size_t(x), size_t(k.field)), m_rows.Value(size_t(y), size_t(k.field)));
             if (c != 0)
                 return k.desc ? c > 0 : c < 0;
         }
         return false;
     });
-    setCursor(m_rows.empty() ? -1 : 0);
+    m_rows.Reorder(order);
+    setCursor(IsEmpty() ? -1 : 0);
     Q_EMIT reset();
 }

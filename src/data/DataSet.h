@@ -1,5 +1,6 @@
 #pragma once
 #include "data/Field.h"
+#include "data/RowCache.h"
 #include <QObject>
 #include <QSqlQuery>
 #include <QStringList>
@@ -13,7 +14,7 @@
 class TDataSet : public QObject {
     Q_OBJECT
 public:
-    using Row = std::vector<QVariant>;
+    using Row = TRowCache::Row;
 
     explicit TDataSet(QObject *parent = nullptr);
     ~TDataSet() override;
@@ -43,8 +44,8 @@ public:
     // program can repaint its windows; not set by default.
     static std::function<void()> &LoadTicker();
     void EmptyDataSet();
-    int RecordCount() const { return int(m_rows.size()); }
-    bool IsEmpty() const { return m_rows.empty(); }
+    int RecordCount() const { return int(m_rows.RowCount()); }
+    bool IsEmpty() const { return m_rows.RowCount() == 0; }
 
     // Cursor
     int RecNo() const { return m_recNo; }
@@ -53,8 +54,8 @@ public:
     void Last() { SetRecNo(RecordCount() - 1); }
     void Next();
     void Prior();
-    bool Eof() const { return m_eof || m_rows.empty(); }
-    bool Bof() const { return m_bof || m_rows.empty(); }
+    bool Eof() const { return m_eof || IsEmpty(); }
+    bool Bof() const { return m_bof || IsEmpty(); }
 
     // Moves to the first row whose field equals value (texts compare exactly); false when none.
     bool Locate(const QString &fieldName, const QVariant &value);
@@ -94,7 +95,7 @@ private:
     void setCursor(int row);
 
     std::vector<std::unique_ptr<TField>> m_fields;
-    std::vector<Row> m_rows;
+    TRowCache m_rows;
     std::vector<int> m_queryColumns;
     std::function<void(TDataSet &)> m_onCalc;
     QString m_sortText;

@@ -20,6 +20,7 @@ public:
     TDataSet *DataSet() const { return m_dataSet; }
     TFieldKind Kind() const { return m_kind; }
     bool IsNumeric() const;
+    bool IsText() const { return m_kind == TFieldKind::String || m_kind == TFieldKind::WideString || m_kind == TFieldKind::Memo; }
     int Index() const { return m_index; }
 
     QString FieldName() const { return m_name; }
