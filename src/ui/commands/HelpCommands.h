@@ -2,7 +2,8 @@
 
 class TmainFrm;
 
-// The Help menu: the help pages and the notes shipped with the program.
+// The Help menu (help pages, notes shipped with the program) and the desktop
+// helpers of the Tools menu.
 namespace HelpCommands {
 void Bind(TmainFrm &frm);
 } // namespace HelpCommands
