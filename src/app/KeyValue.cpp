@@ -1,4 +1,5 @@
 #include "app/KeyValue.h"
+#include "data/SqlDialect.h"
 
 TKeyValue2::TKeyValue2()
 {
@@ -18,7 +19,7 @@ QString TKeyValue2::ReadStr(int keyId, const QString &def)
 bool TKeyValue2::ReadBool(int keyId)
 {
     const QVariant v = QueryValue(QStringLiteral("select Vbool from keyvalue where KeyId=:Id"), {DBParam(QStringLiteral("Id"), keyId)});
-    return v.isValid() && !v.isNull() && (v.toString() == QStringLiteral("true") || v.toString() == QStringLiteral("t") || v.toInt() != 0);
+    return ZoDate::ToBool(v);
 }
 
 bool TKeyValue2::WriteValues(int keyId, const QString &vstr, bool vbool, double vfloat, int vint)

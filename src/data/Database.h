@@ -76,7 +76,6 @@ public:
     int InsertWithNewId(const QString &table, const std::function<void(int id)> &insert);
 
     QSqlDatabase &Connection() { return m_db; }
-    QString QtConnectionName() const { return m_connectionName; }
 
 private:
     QSqlQuery run(const QString &sql, const TDBParameters &params, const TxDBParameters &blobs);

@@ -34,10 +34,8 @@ QString TField::AsString() const
     switch (m_kind) {
     case TFieldKind::Currency:
         return QString::number(Money::ToDouble(v.toLongLong()), 'g', 17);
-    case TFieldKind::DateTime: {
-        const QDateTime dt = v.toDateTime();
-        return dt.time() == QTime(0, 0) ? dt.toString(ZoDate::DateFormat()) : dt.toString(ZoDate::DateTimeFormat());
-    }
+    case TFieldKind::DateTime:
+        return ZoDate::Text(v.toDateTime());
     case TFieldKind::Float:
         return QString::number(v.toDouble(), 'g', 15);
     case TFieldKind::Boolean:
@@ -88,14 +86,7 @@ QDateTime TField::AsDateTime() const
 
 bool TField::AsBoolean() const
 {
-    const QVariant v = Value();
-    if (!v.isValid() || v.isNull())
-        return false;
-    if (v.typeId() == QMetaType::QString) {
-        const QString s = v.toString().trimmed();
-        return s.compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0 || (s.toInt() != 0);
-    }
-    return v.toBool();
+    return ZoDate::ToBool(Value());
 }
 
 QByteArray TField::AsBytes() const
@@ -130,11 +121,7 @@ QVariant TField::Normalize(const QVariant &value) const
     case TFieldKind::Currency:
         return QVariant(qint64(Money::FromVariant(value)));
     case TFieldKind::Boolean:
-        if (value.typeId() == QMetaType::QString) {
-            const QString s = value.toString().trimmed();
-            return QVariant(s.compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0 || s == QStringLiteral("t") || s.toInt() != 0);
-        }
-        return QVariant(value.toBool());
+        return QVariant(ZoDate::ToBool(value));
     case TFieldKind::DateTime: {
         const QDateTime dt = ZoDate::Parse(value);
         return dt.isValid() ? QVariant(dt) : QVariant();
@@ -162,7 +149,7 @@ QString TField::FormatValue(const QVariant &value) const
         const QDateTime dt = value.toDateTime();
         if (!m_displayFormat.isEmpty())
             return dt.toString(QtDateFormat(m_displayFormat));
-        return dt.time() == QTime(0, 0) ? dt.toString(ZoDate::DateFormat()) : dt.toString(ZoDate::DateTimeFormat());
+        return ZoDate::Text(dt);
     }
     case TFieldKind::Boolean:
         return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
@@ -226,9 +213,7 @@ QString FormatVariantText(const QVariant &value)
 {
     if (!value.isValid() || value.isNull())
         return {};
-    if (value.typeId() == QMetaType::QDateTime) {
-        const QDateTime dt = value.toDateTime();
-        return dt.time() == QTime(0, 0) ? dt.toString(ZoDate::DateFormat()) : dt.toString(ZoDate::DateTimeFormat());
-    }
+    if (value.typeId() == QMetaType::QDateTime)
+        return ZoDate::Text(value.toDateTime());
     return value.toString();
 }

@@ -161,4 +161,20 @@ QDateTime Parse(const QVariant &value)
     }
     return dt;
 }
+
+QString Text(const QDateTime &value)
+{
+    return value.time() == QTime(0, 0) ? value.toString(DateFormat()) : value.toString(DateTimeFormat());
+}
+
+bool ToBool(const QVariant &value)
+{
+    if (!value.isValid() || value.isNull())
+        return false;
+    if (value.typeId() == QMetaType::QString) {
+        const QString s = value.toString().trimmed();
+        return s.compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0 || s == QStringLiteral("t") || s.toInt() != 0;
+    }
+    return value.toBool();
+}
 } // namespace ZoDate

@@ -73,4 +73,8 @@ inline QString DateFormat() { return QStringLiteral("yyyy-MM-dd"); }
 inline QString DateTimeFormat() { return QStringLiteral("yyyy-MM-dd hh:mm:ss"); }
 // Reads "yyyy-mm-dd", "yyyy-mm-dd hh:nn:ss" (also with a 'T' or fractions) or a date-time value.
 QDateTime Parse(const QVariant &value);
+// "yyyy-mm-dd" at midnight, else "yyyy-mm-dd hh:nn:ss".
+QString Text(const QDateTime &value);
+// A flag as the back ends return it: bool, 0/1, "t"/"f", "true"/"false"; NULL is false.
+bool ToBool(const QVariant &value);
 } // namespace ZoDate

@@ -1,6 +1,7 @@
 #include "reportengine/ReportValue.h"
 #include "data/DataSet.h"
 #include "data/Field.h"
+#include "data/SqlDialect.h"
 
 TRptValue TRptValue::OfField(const TField &field, int row)
 {
@@ -76,8 +77,7 @@ QString TRptValue::ToText(const QString &format) const
     case Date:
         if (!format.isEmpty())
             return When.toString(QtDateFormat(format));
-        return When.time() == QTime(0, 0) ? When.toString(QStringLiteral("yyyy-MM-dd"))
-                                           : When.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+        return ZoDate::Text(When);
     case Bytes:
         return {};
     case Text:

@@ -249,11 +249,6 @@ void TmainFrm::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
 }
 
-void TmainFrm::resizeEvent(QResizeEvent *event)
-{
-    QMainWindow::resizeEvent(event);
-}
-
 void TmainFrm::closeEvent(QCloseEvent *event)
 {
     if (!m_closed) {
